@@ -1,0 +1,3 @@
+#include "core/caliper_state.h"
+
+CaliperState caliper;
