@@ -1,0 +1,191 @@
+// The settings file under pressure: other holders, read-only files, files that change under an open
+// document, a rewrite that dies half-way, and large or odd content.
+#include "platform/platform.h"
+#include "platform/posix/file_testing.h"
+#include "scratch_dir.h"
+
+#include <csignal>
+#include <functional>
+#include <grp.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+namespace {
+
+constexpr uid_t NOBODY = 65534;
+const std::string OLD = "; von Hand\r\nDiagonale = 14\r\n";
+
+// Runs `body` in a child process and returns its verdict. Root writes to read-only files whatever
+// their mode, so as root the child first becomes an unprivileged user who owns the test directory.
+bool in_child(const std::function<bool()>& body, bool unprivileged = false) {
+    bool drop = unprivileged && geteuid() == 0;
+    if (drop && chown(".", NOBODY, NOBODY) != 0) return false;
+    pid_t pid = fork();
+    if (pid == 0) {
+        if (drop && (setgroups(0, nullptr) != 0 || setgid(NOBODY) != 0 || setuid(NOBODY) != 0)) _exit(2);
+        _exit(body() ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// The diagonal command's sequence, with the file already there.
+void change_diagonal(float value) {
+    if (!settings_open(PREFS)) settings_create(PREFS);
+    settings_write_float("Diagonale", value);
+    settings_close();
+}
+
+std::size_t entries_in_dir() {
+    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator("."), {}));
+}
+
+using SharedFile = ScratchDir;
+
+// While one open file description holds the file for writing, another may read it but neither
+// write, create nor empty it; the store then falls back to reading only and loses its change.
+TEST_F(SharedFile, AHeldFileCanBeReadButNotWritten) {
+    for (FileAccess held_as : {FileAccess::READ_WRITE, FileAccess::READ_ONLY}) {
+        write_file(PREFS, OLD);
+        FileHandle held = file_open(PREFS, held_as);
+        ASSERT_NE(held, 0);
+        ASSERT_TRUE(settings_open(PREFS));
+        EXPECT_EQ(settings_read_float("Diagonale", 0.0f), 14.0f);
+        settings_write_float("Diagonale", 15.6f);
+        settings_close();
+        EXPECT_EQ(file_bytes(PREFS), OLD);
+        EXPECT_EQ(file_create(PREFS), 0);
+        EXPECT_EQ(file_bytes(PREFS), OLD);
+        file_close(held);
+    }
+    change_diagonal(15.6f);
+    EXPECT_EQ(file_bytes(PREFS), "; von Hand\r\nDiagonale = 15.600000\r\n");
+}
+
+TEST_F(SharedFile, AnotherProcessReadsWhileTheStoreHoldsIt) {
+    write_file(PREFS, OLD);
+    ASSERT_TRUE(settings_open(PREFS));
+    settings_write_float("Diagonale", 15.6f);
+    EXPECT_TRUE(in_child([] {
+        FileHandle reader = file_open(PREFS, FileAccess::READ_ONLY);
+        std::string content;
+        bool read = reader != 0 && file_read_all(reader, content) && content == OLD;
+        file_close(reader);
+        return read && file_open(PREFS, FileAccess::READ_WRITE) == 0 && file_create(PREFS) == 0;
+    }));
+    settings_close();
+    EXPECT_EQ(file_bytes(PREFS), "; von Hand\r\nDiagonale = 15.600000\r\n");
+}
+
+// Unprivileged, so that a file's mode is obeyed.
+using ReadOnlyFile = ScratchDir;
+
+TEST_F(ReadOnlyFile, IsReadButNeverReplaced) {
+    EXPECT_TRUE(in_child(
+        [] {
+            write_file(PREFS, OLD);
+            if (chmod(PREFS, 0444) != 0 || !settings_open(PREFS)) return false;
+            bool read = settings_read_float("Diagonale", 0.0f) == 14.0f;
+            settings_write_float("Diagonale", 15.6f);
+            settings_close();
+            return read && file_bytes(PREFS) == OLD && entries_in_dir() == 1;
+        },
+        true));
+}
+
+TEST_F(ReadOnlyFile, MadeReadOnlyWhileOpenKeepsItsContent) {
+    EXPECT_TRUE(in_child(
+        [] {
+            write_file(PREFS, OLD);
+            if (!settings_open(PREFS)) return false;
+            settings_write_float("Diagonale", 15.6f);
+            if (chmod(PREFS, 0444) != 0) return false;
+            settings_close();
+            return file_bytes(PREFS) == OLD && entries_in_dir() == 1;
+        },
+        true));
+}
+
+// Whatever happens to the name while the document is open, nothing that was there is overwritten.
+struct ChangeCase {
+    const char* what;
+    std::function<void()> change;
+    std::optional<std::string> after;
+};
+
+class ChangedUnderneath : public ScratchDir, public testing::WithParamInterface<ChangeCase> {};
+
+TEST_P(ChangedUnderneath, IsLeftAlone) {
+    write_file(PREFS, OLD);
+    ASSERT_TRUE(settings_open(PREFS));
+    settings_write_float("Diagonale", 15.6f);
+    GetParam().change();
+    settings_close();
+    EXPECT_EQ(file_bytes(PREFS), GetParam().after);
+    EXPECT_EQ(entries_in_dir(), GetParam().after ? 1u : 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Changes, ChangedUnderneath,
+                         testing::Values(ChangeCase{"removed", [] { std::filesystem::remove(PREFS); },
+                                                    std::nullopt},
+                                         ChangeCase{"replaced",
+                                                    [] {
+                                                        write_file("other", "Fremd = 1\n");
+                                                        std::filesystem::rename("other", PREFS);
+                                                    },
+                                                    "Fremd = 1\n"}),
+                         [](const auto& info) { return std::string(info.param.what); });
+
+// A rewrite killed after the new content is on disk but before it is swapped in: the old file is
+// whole, and the next rewrite goes through.
+TEST_F(ScratchDir, ARewriteKilledHalfWayLeavesTheOldFileWhole) {
+    write_file(PREFS, OLD);
+    pid_t pid = fork();
+    if (pid == 0) {
+        file_before_swap_hook = [] { raise(SIGKILL); };
+        change_diagonal(15.6f);
+        _exit(0);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+    EXPECT_EQ(file_bytes(PREFS), OLD);
+
+    ASSERT_TRUE(settings_open(PREFS));
+    EXPECT_EQ(settings_read_float("Diagonale", 0.0f), 14.0f);
+    settings_write_float("Diagonale", 15.6f);
+    settings_close();
+    EXPECT_EQ(file_bytes(PREFS), "; von Hand\r\nDiagonale = 15.600000\r\n");
+    EXPECT_EQ(entries_in_dir(), 1u);
+}
+
+// ---- Large and odd content ----------------------------------------------------------------------
+
+using LargeFile = ScratchDir;
+
+TEST_F(LargeFile, TenMegabytesOfLinesSurviveARewrite) {
+    std::string before;
+    std::string after;
+    for (int i = 0; before.size() < 10'000'000; ++i) {
+        std::string key = "K" + std::to_string(i) + " = " + std::to_string(i);
+        before += key + "\n";
+        after += key + "\r\n";
+    }
+    write_file(PREFS, before);
+    change_diagonal(15.6f);
+    EXPECT_TRUE(file_bytes(PREFS) == after + "Diagonale = 15.600000\r\n");
+}
+
+TEST_F(LargeFile, OneEndlessLineIsOneKey) {
+    std::string line(10'000'000, 'a');
+    line[5'000'000] = '\0';
+    write_file(PREFS, line);
+    ASSERT_TRUE(settings_open(PREFS));
+    EXPECT_EQ(settings_read_float(line, 1.0f), 0.0f);
+    settings_write_float("Diagonale", 15.6f);
+    settings_close();
+    EXPECT_TRUE(file_bytes(PREFS) == line + " = \r\nDiagonale = 15.600000\r\n");
+}
+
+} // namespace
