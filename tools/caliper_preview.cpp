@@ -8,7 +8,9 @@ namespace {
 constexpr float PX_PER_CM = 36.22047424316406f;
 constexpr Rgba TICK = {27, 25, 228, 255};
 
-int tick_at(float cm) { return int(std::nearbyint(double(cm * PX_PER_CM) + 1.0)); }
+int tick_at(float cm) {
+    return int(std::nearbyint(double(cm * PX_PER_CM) + 1.0));
+}
 
 // The scale's band and ticks as the program draws them, without the labels.
 void draw_horizontal_scale(ColourImage& window, int x, int y, int length_px) {
@@ -29,8 +31,7 @@ void draw_vertical_scale(ColourImage& window, int x, int y, int length_px) {
 
 const GreyImage& skin(const std::array<Skin, 6>& skins, int slot) {
     for (const Skin& s : skins)
-        if (s.slot == slot)
-            return s.image;
+        if (s.slot == slot) return s.image;
     return skins[0].image;
 }
 

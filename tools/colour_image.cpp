@@ -10,8 +10,7 @@ void paste_grey(ColourImage& target, const GreyImage& source, int x, int y) {
 void fill_rect(ColourImage& image, int x0, int y0, int x1, int y1, Rgba colour) {
     for (int y = y0; y <= y1; ++y)
         for (int x = x0; x <= x1; ++x)
-            if (image.contains(x, y))
-                image.at(x, y) = colour;
+            if (image.contains(x, y)) image.at(x, y) = colour;
 }
 
 ColourImage enlarged(const ColourImage& image, int factor) {

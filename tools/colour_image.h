@@ -11,7 +11,9 @@ struct Rgba {
     bool operator==(const Rgba&) const = default;
 };
 
-constexpr Rgba opaque_grey(std::uint8_t grey) { return {grey, grey, grey, 255}; }
+constexpr Rgba opaque_grey(std::uint8_t grey) {
+    return {grey, grey, grey, 255};
+}
 
 struct ColourImage {
     int width = 0;

@@ -16,8 +16,7 @@ void put_mask_rows(std::vector<std::uint8_t>& out, const ColourImage& image, int
     for (int y = image.height - 1; y >= 0; --y) {
         std::vector<std::uint8_t> row(std::size_t(stride), 0);
         for (int x = 0; x < image.width; ++x)
-            if (image.at(x, y).a == 0)
-                row[std::size_t(x / 8)] |= std::uint8_t(0x80 >> (x % 8));
+            if (image.at(x, y).a == 0) row[std::size_t(x / 8)] |= std::uint8_t(0x80 >> (x % 8));
         out.insert(out.end(), row.begin(), row.end());
     }
 }
@@ -30,9 +29,9 @@ std::vector<std::uint8_t> ico_file(const ColourImage& image) {
     const std::uint32_t mask_size = std::uint32_t(mask_stride) * image.height;
     const std::uint32_t entry_size = 40 + colour_size + mask_size;
     std::vector<std::uint8_t> out;
-    put_u16(out, 0); // reserved
-    put_u16(out, 1); // type: icon
-    put_u16(out, 1); // one image
+    put_u16(out, 0);                          // reserved
+    put_u16(out, 1);                          // type: icon
+    put_u16(out, 1);                          // one image
     out.push_back(std::uint8_t(image.width)); // a size of 256 is stored as 0
     out.push_back(std::uint8_t(image.height));
     out.push_back(0); // no palette

@@ -18,7 +18,6 @@ ColourImage draw_icon(const std::array<Skin, 6>& skins) {
     ColourImage icon = horizontal_caliper(skins, ICON_JAW_POS, 144);
     for (int y = 0; y < icon.height; ++y)
         for (int x = 0; x < icon.width; ++x)
-            if (icon.at(x, y) == opaque_grey(BLACK) && !in_readout_window(x, y))
-                icon.at(x, y) = Rgba{};
+            if (icon.at(x, y) == opaque_grey(BLACK) && !in_readout_window(x, y)) icon.at(x, y) = Rgba{};
     return icon;
 }

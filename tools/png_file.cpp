@@ -13,8 +13,7 @@ void pack_row(std::vector<png_byte>& row, const ColourImage& image, int y, bool 
     for (int x = 0; x < image.width; ++x) {
         const Rgba& p = image.at(x, y);
         row.insert(row.end(), {p.r, p.g, p.b});
-        if (with_alpha)
-            row.push_back(p.a);
+        if (with_alpha) row.push_back(p.a);
     }
 }
 
@@ -50,8 +49,7 @@ bool encode(std::FILE* file, const ColourImage& image, bool with_alpha) {
 
 bool write_png(const std::string& path, const ColourImage& image, bool with_alpha) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file)
-        return false;
+    if (!file) return false;
     bool written = encode(file, image, with_alpha);
     return std::fclose(file) == 0 && written;
 }

@@ -3,24 +3,24 @@
 namespace {
 
 // Right edge of the fixed jaw's upper knife in rows 0 ... 16: a convex back that leaves the point at 45
-// degrees and steepens towards the foot, one column at most per row so its outline stays one pixel wide.
-constexpr int KNIFE_BACK[17] = {15, 15, 16, 17, 18, 19, 20, 20, 21, 21, 21, 21, 21, 21, 21, 21, 22};
+// degrees and bends down to the vertical, one column at most per row so its outline stays one pixel wide.
+constexpr int KNIFE_BACK[17] = {15, 15, 16, 17, 18, 19, 19, 20, 20, 21, 21, 21, 22, 22, 22, 22, 22};
 
 struct Span {
     int left, right;
 };
 
-// The knife's foot in rows 18 ... 26; column 15 stays black in rows 18-19 as the notch under the face.
-constexpr Span KNIFE_FOOT[9] = {{16, 23}, {16, 24}, {15, 24}, {15, 24}, {15, 25},
+// The knife's foot in rows 18 ... 26, a fillet from the knife's base out to the jaw body; column 15 stays
+// black in rows 18-19 as the notch under the face.
+constexpr Span KNIFE_FOOT[9] = {{16, 23}, {16, 23}, {15, 23}, {15, 24}, {15, 25},
                                 {15, 25}, {15, 25}, {15, 25}, {15, 25}};
 
 // Left side of the lower jaw in rows 88 ... 126, in runs of equal column; below, one column per row.
 struct Run {
     int first_row, last_row, column;
 };
-constexpr Run LOWER_JAW_BACK[] = {{85, 89, 1},   {90, 93, 2},   {94, 98, 3},   {99, 103, 4},
-                                  {104, 107, 5}, {108, 112, 6}, {113, 117, 7}, {118, 121, 8},
-                                  {122, 126, 9}};
+constexpr Run LOWER_JAW_BACK[] = {{85, 89, 1},   {90, 93, 2},   {94, 98, 3},   {99, 103, 4}, {104, 107, 5},
+                                  {108, 112, 6}, {113, 117, 7}, {118, 121, 8}, {122, 126, 9}};
 
 void draw_upper_knife(GreyImage& jaw) {
     for (int y = 0; y <= 16; ++y) {
@@ -35,8 +35,7 @@ void draw_upper_knife(GreyImage& jaw) {
 
 int lower_jaw_left(int y) {
     for (const Run& run : LOWER_JAW_BACK)
-        if (y >= run.first_row && y <= run.last_row)
-            return run.column;
+        if (y >= run.first_row && y <= run.last_row) return run.column;
     return y - 117; // 127 -> 10 ... 143 -> 26, the knife point
 }
 
@@ -46,8 +45,7 @@ void draw_lower_jaw(GreyImage& jaw) {
 }
 
 void set_if_steel(GreyImage& jaw, int x, int y) {
-    if (x < jaw.width && jaw.at(x, y) != BLACK)
-        jaw.at(x, y) = EDGE;
+    if (x < jaw.width && jaw.at(x, y) != BLACK) jaw.at(x, y) = EDGE;
 }
 
 // The bevel at the end of the lower jaw: a quadrilateral outline whose lower side is the knife edge.
@@ -70,10 +68,8 @@ void draw_lower_bevel(GreyImage& jaw) {
 Span housing_row(int y) {
     constexpr Span TOP[4] = {{5, 68}, {3, 70}, {2, 71}, {2, 71}};
     constexpr Span BOTTOM[5] = {{39, 72}, {46, 71}, {51, 71}, {56, 70}, {61, 68}};
-    if (y < 4)
-        return TOP[y];
-    if (y >= 43)
-        return BOTTOM[y - 43];
+    if (y < 4) return TOP[y];
+    if (y >= 43) return BOTTOM[y - 43];
     constexpr int LOWER_LEFT[4] = {2, 2, 3, 5}; // rows 39-42: round corner over the emerging jaw
     return {y >= 39 ? LOWER_LEFT[y - 39] : 1, 72};
 }

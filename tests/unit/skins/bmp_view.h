@@ -4,7 +4,9 @@
 #include <cstdint>
 #include <span>
 
-inline std::uint32_t le16(std::span<const std::uint8_t> b, std::size_t at) { return b[at] | b[at + 1] << 8; }
+inline std::uint32_t le16(std::span<const std::uint8_t> b, std::size_t at) {
+    return b[at] | b[at + 1] << 8;
+}
 inline std::uint32_t le32(std::span<const std::uint8_t> b, std::size_t at) {
     return le16(b, at) | le16(b, at + 2) << 16;
 }

@@ -21,9 +21,9 @@ TEST(Icon, IsA144By144RgbaPng) {
     EXPECT_TRUE(std::equal(png.begin() + 12, png.begin() + 16, "IHDR"));
     EXPECT_EQ(be32(png, 16), 144u);
     EXPECT_EQ(be32(png, 20), 144u);
-    EXPECT_EQ(png[24], 8);  // bits per channel
-    EXPECT_EQ(png[25], 6);  // RGBA
-    EXPECT_EQ(png[28], 0);  // not interlaced
+    EXPECT_EQ(png[24], 8); // bits per channel
+    EXPECT_EQ(png[25], 6); // RGBA
+    EXPECT_EQ(png[28], 0); // not interlaced
     EXPECT_TRUE(std::equal(png.end() - 8, png.end() - 4, "IEND"));
 }
 

@@ -14,13 +14,15 @@ namespace {
 constexpr int BLACK = 0, HOUSING = 70, BEAM = 120, STEEL = 180, EDGE = 220;
 constexpr int JAW = -2; // steel or its highlight edge: any pixel of the jaw itself
 
-BmpView skin(int slot) { return {skin_bitmap(slot)}; }
+BmpView skin(int slot) {
+    return {skin_bitmap(slot)};
+}
 
 struct FormatCase {
     int slot, width, height;
     std::size_t file_size;
 };
-constexpr FormatCase FORMATS[] = {{0, 27, 144, 12150}, {1, 73, 114, 25134}, {2, 11, 27, 1026},
+constexpr FormatCase FORMATS[] = {{0, 27, 144, 12150},   {1, 73, 114, 25134}, {2, 11, 27, 1026},
                                   {5, 144, 389, 168102}, {6, 114, 73, 25166}, {7, 27, 11, 978}};
 
 TEST(SkinBitmaps, HeadersDescribeUncompressedBottomUp24BitFiles) {
@@ -31,7 +33,7 @@ TEST(SkinBitmaps, HeadersDescribeUncompressedBottomUp24BitFiles) {
         EXPECT_EQ(b[0], 'B');
         EXPECT_EQ(b[1], 'M');
         EXPECT_EQ(le32(b, 2), c.file_size);
-        EXPECT_EQ(le32(b, 6), 0u);  // reserved
+        EXPECT_EQ(le32(b, 6), 0u);   // reserved
         EXPECT_EQ(le32(b, 10), 54u); // pixel data offset: no colour table
         EXPECT_EQ(le32(b, 14), 40u); // BITMAPINFOHEADER
         EXPECT_EQ(le32(b, 18), std::uint32_t(c.width));
@@ -105,7 +107,9 @@ constexpr Region BINDING_REGIONS[] = {
     {7, 9, 10, 26, 10, EDGE, "sliding tip's face, vertical"},
 };
 
-bool matches(int grey, int wanted) { return wanted == JAW ? grey == STEEL || grey == EDGE : grey == wanted; }
+bool matches(int grey, int wanted) {
+    return wanted == JAW ? grey == STEEL || grey == EDGE : grey == wanted;
+}
 
 TEST(SkinBitmaps, FacesNotchesBeamAndReadoutWindowLieWhereTheCompositionNeedsThem) {
     for (const Region& r : BINDING_REGIONS) {
@@ -134,8 +138,15 @@ const Relation RELATIONS[] = {
     {6, 0, 0, 113, 72, 1, turned_from(114), "vertical slider is the horizontal one turned"},
     {7, 0, 0, 26, 10, 2, turned_from(27), "vertical tip is the horizontal one turned"},
     {5, 0, 0, 143, 26, 0, turned_from(144), "vertical body's top is the fixed jaw turned"},
-    {2, 0, 0, 10, 26, 0, [](int x, int y) { return std::pair{25 - x, y}; }, "sliding tip mirrors the fixed tip"},
-    {1, 0, 43, 26, 113, 0, [](int x, int y) { return std::pair{26 - x, y + 30}; },
+    {2, 0, 0, 10, 26, 0,
+     [](int x, int y) {
+         return std::pair{25 - x, y};
+     },
+     "sliding tip mirrors the fixed tip"},
+    {1, 0, 43, 26, 113, 0,
+     [](int x, int y) {
+         return std::pair{26 - x, y + 30};
+     },
      "sliding lower jaw mirrors the fixed one"},
 };
 

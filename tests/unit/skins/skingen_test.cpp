@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <iterator>
+#include <random>
 #include <string>
 #include <vector>
 
