@@ -29,20 +29,14 @@ void draw_vertical_scale(ColourImage& window, int x, int y, int length_px) {
     }
 }
 
-const GreyImage& skin(const std::array<Skin, 6>& skins, int slot) {
-    for (const Skin& s : skins)
-        if (s.slot == slot) return s.image;
-    return skins[0].image;
-}
-
 } // namespace
 
 ColourImage horizontal_caliper(const std::array<Skin, 6>& skins, int jaw_pos, int length_px) {
     ColourImage window(length_px, 144, opaque_grey(BLACK));
-    paste_grey(window, skin(skins, 0), 0, 0);
+    paste_grey(window, skins[H_FIXED_JAW].image, 0, 0);
     draw_horizontal_scale(window, 27, 42, length_px);
-    paste_grey(window, skin(skins, 1), jaw_pos, 30);
-    paste_grey(window, skin(skins, 2), jaw_pos - 23, 0);
+    paste_grey(window, skins[H_SLIDER].image, jaw_pos, 30);
+    paste_grey(window, skins[H_TIP].image, jaw_pos - 23, 0);
     fill_rect(window, jaw_pos - 24, 27, jaw_pos - 1, 41, opaque_grey(STEEL));
     fill_rect(window, 27, 67, jaw_pos - 1, 143, Rgba{});
     return window;
@@ -50,10 +44,10 @@ ColourImage horizontal_caliper(const std::array<Skin, 6>& skins, int jaw_pos, in
 
 ColourImage vertical_caliper(const std::array<Skin, 6>& skins, int jaw_pos, int length_px) {
     ColourImage window(144, length_px, opaque_grey(BLACK));
-    paste_grey(window, skin(skins, 5), 0, 0);
+    paste_grey(window, skins[V_BODY].image, 0, 0);
     draw_vertical_scale(window, 77, 27, length_px);
-    paste_grey(window, skin(skins, 6), 0, jaw_pos);
-    paste_grey(window, skin(skins, 7), 117, jaw_pos - 23);
+    paste_grey(window, skins[V_SLIDER].image, 0, jaw_pos);
+    paste_grey(window, skins[V_TIP].image, 117, jaw_pos - 23);
     fill_rect(window, 102, jaw_pos - 23, 116, jaw_pos, opaque_grey(STEEL));
     fill_rect(window, 0, 27, 76, jaw_pos - 1, Rgba{});
     return window;

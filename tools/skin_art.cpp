@@ -16,10 +16,11 @@ constexpr Span KNIFE_FOOT[9] = {{16, 23}, {16, 23}, {15, 23}, {15, 24}, {15, 25}
                                 {15, 25}, {15, 25}, {15, 25}, {15, 25}};
 
 // Left side of the lower jaw in rows 88 ... 126, in runs of equal column; below, one column per row.
+// These runs are the sliding jaw's narrowing right side, mirrored.
 struct Run {
     int first_row, last_row, column;
 };
-constexpr Run LOWER_JAW_BACK[] = {{85, 89, 1},   {90, 93, 2},   {94, 98, 3},   {99, 103, 4}, {104, 107, 5},
+constexpr Run LOWER_JAW_BACK[] = {{88, 89, 1},   {90, 93, 2},   {94, 98, 3},   {99, 103, 4}, {104, 107, 5},
                                   {108, 112, 6}, {113, 117, 7}, {118, 121, 8}, {122, 126, 9}};
 
 void draw_upper_knife(GreyImage& jaw) {
@@ -85,9 +86,14 @@ void draw_housing(GreyImage& slider) {
     fill_rect(slider, 5, 4, 68, 31, BEAM);
 }
 
-void draw_slider_jaw(GreyImage& slider, const GreyImage& fixed_jaw) {
+// Column 0 above the relief notch continues what lies left of the slider: the tip base and the beam band.
+void draw_slider_left_column(GreyImage& slider) {
     fill_rect(slider, 0, 0, 0, 11, STEEL);
     fill_rect(slider, 0, 12, 0, 36, BEAM);
+}
+
+// The lower jaw emerges under the housing's rounded corner; from row 43 it is the fixed one's, mirrored.
+void draw_slider_jaw(GreyImage& slider, const GreyImage& fixed_jaw) {
     fill_rect(slider, 1, 39, 1, 40, STEEL);
     fill_span(slider, 41, 1, 2, STEEL);
     fill_span(slider, 42, 1, 4, STEEL);
@@ -101,8 +107,7 @@ GreyImage vertical_body(const GreyImage& fixed_jaw) {
     return body;
 }
 
-} // namespace
-
+// Slot 0, 27 x 144.
 GreyImage draw_fixed_jaw() {
     GreyImage jaw(27, 144);
     draw_upper_knife(jaw);
@@ -116,21 +121,25 @@ GreyImage draw_fixed_jaw() {
     return jaw;
 }
 
+// Slot 1, 73 x 114.
 GreyImage draw_slider(const GreyImage& fixed_jaw) {
     GreyImage slider(73, 114);
     draw_housing(slider);
+    draw_slider_left_column(slider);
     draw_slider_jaw(slider, fixed_jaw);
     return slider;
 }
+
+} // namespace
 
 std::array<Skin, 6> make_skins() {
     GreyImage fixed_jaw = draw_fixed_jaw();
     GreyImage slider = draw_slider(fixed_jaw);
     GreyImage tip = mirrored(cropped(fixed_jaw, 15, 0, 11, 27));
-    return {{{0, "h_fixed_jaw.bmp", fixed_jaw},
-             {1, "h_slider.bmp", slider},
-             {2, "h_tip.bmp", tip},
-             {5, "v_body.bmp", vertical_body(fixed_jaw)},
-             {6, "v_slider.bmp", turned_clockwise(slider)},
-             {7, "v_tip.bmp", turned_clockwise(tip)}}};
+    return {{{"h_fixed_jaw.bmp", fixed_jaw},
+             {"h_slider.bmp", slider},
+             {"h_tip.bmp", tip},
+             {"v_body.bmp", vertical_body(fixed_jaw)},
+             {"v_slider.bmp", turned_clockwise(slider)},
+             {"v_tip.bmp", turned_clockwise(tip)}}};
 }

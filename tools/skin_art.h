@@ -14,12 +14,11 @@ constexpr std::uint8_t STEEL = 180;  // the jaws
 constexpr std::uint8_t EDGE = 220;   // highlight outlines of knife edges and bevel facets
 
 struct Skin {
-    int slot;
     const char* file_name;
     GreyImage image;
 };
 
-GreyImage draw_fixed_jaw();                        // slot 0, 27 x 144
-GreyImage draw_slider(const GreyImage& fixed_jaw); // slot 1, 73 x 114
+// Where each skin stands in the array of make_skins.
+enum SkinIndex { H_FIXED_JAW, H_SLIDER, H_TIP, V_BODY, V_SLIDER, V_TIP };
 // All six, in slot order 0, 1, 2, 5, 6, 7.
 std::array<Skin, 6> make_skins();
