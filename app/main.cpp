@@ -1,0 +1,3 @@
+#include "app/caliper.h"
+
+int main() { return run_caliper(); }
