@@ -30,6 +30,11 @@ bool in_child(const std::function<bool()>& body, bool unprivileged = false) {
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
+// Whether the mode of the file is obeyed, which it is not for a privileged user.
+bool unwritable() {
+    return access(PREFS, W_OK) != 0;
+}
+
 // The diagonal command's sequence, with the file already there.
 void change_diagonal(float value) {
     if (!settings_open(PREFS)) settings_create(PREFS);
@@ -85,7 +90,7 @@ TEST_F(ReadOnlyFile, IsReadButNeverReplaced) {
     EXPECT_TRUE(in_child(
         [] {
             write_file(PREFS, OLD);
-            if (chmod(PREFS, 0444) != 0 || !settings_open(PREFS)) return false;
+            if (chmod(PREFS, 0444) != 0 || !unwritable() || !settings_open(PREFS)) return false;
             bool read = settings_read_float("Diagonale", 0.0f) == 14.0f;
             settings_write_float("Diagonale", 15.6f);
             settings_close();
@@ -100,7 +105,7 @@ TEST_F(ReadOnlyFile, MadeReadOnlyWhileOpenKeepsItsContent) {
             write_file(PREFS, OLD);
             if (!settings_open(PREFS)) return false;
             settings_write_float("Diagonale", 15.6f);
-            if (chmod(PREFS, 0444) != 0) return false;
+            if (chmod(PREFS, 0444) != 0 || !unwritable()) return false;
             settings_close();
             return file_bytes(PREFS) == OLD && entries_in_dir() == 1;
         },

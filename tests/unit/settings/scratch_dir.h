@@ -6,7 +6,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <unistd.h>
@@ -40,7 +39,9 @@ inline void write_file(const std::string& name, const std::string& bytes) {
 
 // The file's bytes, nothing when it does not exist.
 inline std::optional<std::string> file_bytes(const std::string& name) {
-    std::ifstream in(name, std::ios::binary);
+    std::ifstream in(name, std::ios::binary | std::ios::ate);
     if (!in) return std::nullopt;
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::string bytes(static_cast<std::size_t>(in.tellg()), '\0');
+    in.seekg(0).read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return bytes;
 }
