@@ -44,10 +44,14 @@ float pixels_per_cm(std::int32_t diagonal) {
 
 } // namespace
 
+// Built from trunc, whose remainder is exact, rather than std::round: the mingw-w64 runtime's round
+// gives -1 for -0.49999999999999994.
 std::int32_t nearest(double value) {
     if (std::isnan(value)) return 0;
-    const bool exact_half = std::fabs(value - std::trunc(value)) == 0.5;
-    const double rounded = exact_half ? 2.0 * std::round(value / 2.0) : std::round(value);
+    const double whole = std::trunc(value);
+    const double rest = std::fabs(value - whole);
+    const bool odd = std::fmod(whole, 2.0) != 0.0;
+    const double rounded = rest > 0.5 || (rest == 0.5 && odd) ? whole + std::copysign(1.0, value) : whole;
     constexpr double lowest = std::numeric_limits<std::int32_t>::min();
     constexpr double highest = std::numeric_limits<std::int32_t>::max();
     if (rounded <= lowest) return std::numeric_limits<std::int32_t>::min();
