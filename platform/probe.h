@@ -41,3 +41,5 @@ void probe_set_pointer(int x, int y);
 // After delay_ms, types the keys into the focused control or the open menu, also while a modal
 // phase (menu, prompt) runs on this thread; the timer runs only while events are being handled.
 void probe_type_later(int delay_ms, std::string_view keys);
+// Drops every key of probe_type_later not typed yet.
+void probe_cancel_typing();

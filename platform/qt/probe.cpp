@@ -52,11 +52,16 @@ void type_key(char c) {
     if (QObject* still = key_receiver()) QCoreApplication::sendEvent(still, &release);
 }
 
+// Pending keys of an earlier generation are dropped.
+unsigned typing_generation = 0;
+
 // One key per timer tick, so that a menu or dialog opened by a key is there for the next one.
-void type_from(std::string keys, std::size_t next) {
-    if (next >= keys.size()) return;
+void type_from(std::string keys, std::size_t next, unsigned generation) {
+    if (next >= keys.size() || generation != typing_generation) return;
     type_key(keys[next]);
-    QTimer::singleShot(30, qApp, [keys = std::move(keys), next] { type_from(keys, next + 1); });
+    QTimer::singleShot(30, qApp, [keys = std::move(keys), next, generation] {
+        type_from(keys, next + 1, generation);
+    });
 }
 
 } // namespace
@@ -103,5 +108,9 @@ int probe_menu_check(int menu, int item) {
 void probe_set_pointer(int x, int y) { QCursor::setPos(x, y); }
 
 void probe_type_later(int delay_ms, std::string_view keys) {
-    QTimer::singleShot(delay_ms, qApp, [keys = std::string(keys)] { type_from(keys, 0); });
+    QTimer::singleShot(delay_ms, qApp, [keys = std::string(keys), generation = typing_generation] {
+        type_from(keys, 0, generation);
+    });
 }
+
+void probe_cancel_typing() { ++typing_generation; }

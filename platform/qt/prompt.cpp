@@ -24,6 +24,20 @@ QPoint centred_on_primary_screen() {
             screen.y() + screen.height() / 2 - prompt_size.height() / 2};
 }
 
+// Qt selects a line edit's text when the focus arrives by tabbing, as a dialog's first focus does;
+// here the caret goes to the end of the default text instead, nothing selected.
+class AnswerEdit : public QLineEdit {
+  public:
+    using QLineEdit::QLineEdit;
+
+  protected:
+    void focusInEvent(QFocusEvent* event) override {
+        QLineEdit::focusInEvent(event);
+        deselect();
+        end(false);
+    }
+};
+
 } // namespace
 
 std::string prompt_text(std::string_view title, std::string_view message, std::string_view default_text) {
@@ -35,9 +49,8 @@ std::string prompt_text(std::string_view title, std::string_view message, std::s
 
     auto* label = new QLabel(qt_binding::from_cp1252(message), &dialog);
     label->setGeometry(10, 10, 280, 22);
-    auto* edit = new QLineEdit(qt_binding::from_cp1252(default_text), &dialog);
+    auto* edit = new AnswerEdit(qt_binding::from_cp1252(default_text), &dialog);
     edit->setGeometry(10, 32, 275, 21);
-    edit->setCursorPosition(static_cast<int>(edit->text().size()));
     auto* ok = new QPushButton("OK", &dialog);
     ok->setGeometry(110, 67, 80, 25);
     ok->setDefault(true);
