@@ -11,8 +11,8 @@ namespace {
 // What the conversions use when the diagonal or the desktop gives no sound scale: a plain monitor.
 constexpr std::int32_t NOMINAL_PIXELS_PER_INCH = 96;
 
-// Squares are rounded to single precision on purpose: that is how the scale has always been derived,
-// and sides above 4096 pixels lose their last bit here.
+// Each square is rounded to single precision on purpose: sides above 4096 pixels lose their last bit
+// here, and squaring exactly would move the pixels per inch of some desktops by one.
 float rounded_square(int side) {
     const double exact = static_cast<double>(static_cast<float>(side)) * static_cast<float>(side);
     return static_cast<float>(exact);
@@ -36,7 +36,8 @@ std::optional<std::int32_t> measured_pixels_per_inch(std::int32_t diagonal) {
     return per_inch;
 }
 
-// K: pixels per centimetre, never zero, NaN or infinite.
+// K: pixels per centimetre, never zero, NaN or infinite. The inch is 2.54 cm in single precision
+// (2.5399999618530273), which the calibrated scales depend on.
 float pixels_per_cm(std::int32_t diagonal) {
     const std::int32_t per_inch = measured_pixels_per_inch(diagonal).value_or(NOMINAL_PIXELS_PER_INCH);
     return static_cast<float>(per_inch / static_cast<double>(2.54f));
