@@ -1,0 +1,1 @@
+#include "tests/unit/logic/caliper_test.h"
