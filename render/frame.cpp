@@ -45,7 +45,9 @@ void draw_vertical_reading() {
 // Later images cover earlier ones; whatever none covers stays black.
 void compose(const std::array<Placement, 5>& images) {
     if (!begin_drawing(canvas_target(CANVAS))) return;
-    fill_box(0, 0, canvas_width(CANVAS), canvas_height(CANVAS), BLACK);
+    const int width = canvas_width(CANVAS);
+    const int height = canvas_height(CANVAS);
+    fill_box(0, 0, width, height, BLACK);
     for (const Placement& image : images) draw_image(image.slot, image.x, image.y);
     end_drawing();
 }
