@@ -114,21 +114,13 @@ void fill_round_box(int x, int y, int width, int height, int rx, int ry, Colour 
     painter.setBrush(Qt::NoBrush);
 }
 
-// Lines along an axis are filled as boxes, exact to the pixel; others take a cosmetic pen, with the
-// end points set explicitly since the rasteriser may leave the last one out.
+// A cosmetic pen with square caps sets both end points.
 void draw_line(int x1, int y1, int x2, int y2, Colour colour) {
     if (!drawing) return;
-    if (x1 == x2 || y1 == y2) {
-        fill_box(std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1) + 1, std::abs(y2 - y1) + 1, colour);
-        return;
-    }
-    QPainter& painter = drawing->painter;
-    QPen pen(to_qcolor(colour), 0);
+    QPen pen(to_qcolor(colour), 0, Qt::SolidLine, Qt::SquareCap);
     pen.setCosmetic(true);
-    painter.setPen(pen);
-    painter.drawLine(x1, y1, x2, y2);
-    painter.drawPoint(x1, y1);
-    painter.drawPoint(x2, y2);
+    drawing->painter.setPen(pen);
+    drawing->painter.drawLine(x1, y1, x2, y2);
 }
 
 void set_font(FontHandle font) {

@@ -133,10 +133,10 @@ TEST_F(Text, RotatedTextAt270FillsOnlyTheTurnedCell) {
 TEST_F(Text, ReadsWindows1252Characters) {
     const PixelBox euro = cell_of(readout, "\x80");
     const PixelBox zero = cell_of(readout, "0");
-    EXPECT_EQ(euro.width(), zero.width()) << "the euro sign (0x80) is as wide as a digit";
+    EXPECT_NEAR(euro.width(), zero.width(), 1) << "the euro sign (0x80) is as wide as a digit";
     const PixelBox a = cell_of(readout, "a");
     const PixelBox a_umlaut_cell = cell_of(readout, "\xE4");
-    EXPECT_EQ(a_umlaut_cell.width(), a.width());
+    EXPECT_NEAR(a_umlaut_cell.width(), a.width(), 1);
     const PixelBox a_ink = draw(readout, "a", 10, 5, true);
     const PixelBox umlaut_ink = draw(readout, "\xE4", 10, 5, true);
     EXPECT_LT(umlaut_ink.top, a_ink.top) << "the diaeresis stands above the a";
