@@ -26,6 +26,17 @@ std::wstring wide_name(std::string_view name) {
     return wide;
 }
 
+// ReplaceFileW wants to know the directory it works in (wine refuses a bare name).
+std::wstring full_path(const std::wstring& path) {
+    DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (size == 0) return path;
+    std::wstring full(size, L'\0');
+    DWORD length = GetFullPathNameW(path.c_str(), size, full.data(), nullptr);
+    if (length == 0 || length >= size) return path;
+    full.resize(length);
+    return full;
+}
+
 FileHandle handle_of(HANDLE handle) {
     return handle == INVALID_HANDLE_VALUE ? 0 : reinterpret_cast<FileHandle>(handle);
 }
@@ -90,7 +101,7 @@ bool file_read_all(FileHandle file, std::string& content) {
 // The swap needs the file closed first: the replace opens it for deletion, which our share mode
 // refuses. ReplaceFileW keeps the old file's attributes and security; a failed swap leaves it whole.
 bool file_replace_and_close(FileHandle file, std::string_view name, std::string_view content) {
-    std::wstring path = wide_name(name);
+    std::wstring path = full_path(wide_name(name));
     std::wstring temp = path + L".new~";
     bool written = write_beside(temp, content);
     file_close(file);

@@ -6,9 +6,10 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <optional>
+#include <random>
 #include <string>
-#include <unistd.h>
 
 #include "app/settings.h"
 
@@ -18,9 +19,10 @@ class ScratchDir : public testing::Test {
   protected:
     void SetUp() override {
         previous = std::filesystem::current_path();
-        std::string pattern = (std::filesystem::temp_directory_path() / "tastolin-settings-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir = pattern;
+        std::random_device random;
+        do
+            dir = std::filesystem::temp_directory_path() / ("tastolin-settings-" + std::to_string(random()));
+        while (!std::filesystem::create_directory(dir));
         std::filesystem::current_path(dir);
     }
     void TearDown() override {
@@ -44,4 +46,15 @@ inline std::optional<std::string> file_bytes(const std::string& name) {
     std::string bytes(static_cast<std::size_t>(in.tellg()), '\0');
     in.seekg(0).read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     return bytes;
+}
+
+// The diagonal command's sequence: open, or create when that fails; write; close.
+inline void change_diagonal(float value) {
+    if (!settings_open(PREFS)) settings_create(PREFS);
+    settings_write_float("Diagonale", value);
+    settings_close();
+}
+
+inline std::size_t entries_in_dir() {
+    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator("."), {}));
 }
