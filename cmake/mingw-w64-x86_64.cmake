@@ -9,3 +9,10 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# Every executable, tests included, carries its C++ runtime, so wine needs no mingw DLLs to run it.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+# Test executables run under wine, at build time (test discovery) and in ctest.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tests/wine/run-under-wine.sh)
+# GoogleTest compiled from Debian's sources for the target.
+set(GTest_DIR ${CMAKE_CURRENT_LIST_DIR}/mingw-gtest)

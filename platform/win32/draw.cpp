@@ -134,19 +134,39 @@ void end_drawing() {
     if (current_target.kind == DrawTarget::CANVAS) present_canvas(current_target.number);
 }
 
+// FillRect would turn a box of negative size the other way round.
 void fill_box(int x, int y, int width, int height, Colour colour) {
+    if (width <= 0 || height <= 0) return;
     RECT box{x, y, x + width, y + height};
     SetDCBrushColor(target_dc, colour);
     FillRect(target_dc, &box, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
 }
 
-// Without a pen RoundRect leaves out the last column and row of its rectangle, hence the extra pixel.
+namespace {
+
+// How far a row of a corner of radii (rx, ry) starts inside the box: the pixels whose centres lie
+// within the quarter ellipse are set. `row` counts from the box's top (or bottom) edge.
+int corner_inset(int row, int rx, int ry) {
+    double above_centre = (ry - (row + 0.5)) / ry;
+    double half_width = rx * std::sqrt(std::max(0.0, 1.0 - above_centre * above_centre));
+    return static_cast<int>(std::ceil(rx - half_width - 0.5));
+}
+
+} // namespace
+
+// Row by row rather than with RoundRect, whose extent without a pen differs between Windows (one
+// column and row short) and other GDIs: so the box is covered exactly and its corners are symmetric.
 void fill_round_box(int x, int y, int width, int height, int rx, int ry, Colour colour) {
     if (width <= 0 || height <= 0) return;
-    int corner_width = 2 * std::min(rx, width / 2);
-    int corner_height = 2 * std::min(ry, height / 2);
-    SetDCBrushColor(target_dc, colour);
-    RoundRect(target_dc, x, y, x + width + 1, y + height + 1, corner_width, corner_height);
+    rx = std::clamp(rx, 0, width / 2);
+    ry = std::clamp(ry, 0, height / 2);
+    if (rx == 0 || ry == 0) return fill_box(x, y, width, height, colour);
+    for (int row = 0; row < ry; ++row) {
+        int inset = corner_inset(row, rx, ry);
+        fill_box(x + inset, y + row, width - 2 * inset, 1, colour);
+        fill_box(x + inset, y + height - 1 - row, width - 2 * inset, 1, colour);
+    }
+    fill_box(x, y + ry, width, height - 2 * ry, colour);
 }
 
 // LineTo leaves the last point off; it is set on its own.

@@ -124,3 +124,8 @@ void probe_type_later(int delay_ms, std::string_view keys) {
     UINT_PTR timer = SetTimer(nullptr, 0, static_cast<UINT>(delay_ms), type_pending);
     if (timer) pending_keys[timer] = std::string(keys);
 }
+
+void probe_cancel_typing() {
+    for (auto& [timer, keys] : pending_keys) KillTimer(nullptr, timer);
+    pending_keys.clear();
+}

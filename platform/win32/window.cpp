@@ -88,7 +88,7 @@ bool register_window_class() {
 }
 
 int open_window(int number, int x, int y, int width, int height, std::string_view title, int flags) {
-    close_window(number);
+    if (window_hwnd(number)) return 0;
     // WS_EX_APPWINDOW gives even the borderless popup its taskbar entry.
     HWND window = CreateWindowExW(WS_EX_APPWINDOW, WINDOW_CLASS, to_wide(title).c_str(), style_of(flags), x, y,
                                   width, height, nullptr, nullptr, module_instance(), nullptr);

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Runs a Windows program under wine, with a wine prefix kept in the build tree between runs. It is
+# the cross build's CMAKE_CROSSCOMPILING_EMULATOR (test discovery and ctest) and works by hand:
+#   tests/wine/run-under-wine.sh build-win32/app/tastolin.exe
+# Environment:
+#   TASTOLIN_WINEPREFIX  the prefix; default <build dir>/wineprefix, the build dir being the nearest
+#                        folder above the program that holds CMakeCache.txt
+#   TASTOLIN_WINE_X=1    when DISPLAY is unset, runs the program in an X session of its own
+#                        (Xvfb and a window manager), since wine without a display draws nothing
+# The exit status is the program's.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+program=$1
+shift
+
+wine=/usr/lib/wine/wine64
+wineserver=/usr/lib/wine/wineserver
+[[ -x $wine ]] || wine=$(command -v wine64)
+[[ -x $wineserver ]] || wineserver=$(command -v wineserver)
+
+build_dir() {
+  local dir
+  dir=$(cd "$(dirname "$1")" && pwd)
+  while [[ $dir != / ]]; do
+    [[ -f $dir/CMakeCache.txt ]] && { echo "$dir"; return; }
+    dir=$(dirname "$dir")
+  done
+  pwd
+}
+
+export WINEPREFIX=${TASTOLIN_WINEPREFIX:-$(build_dir "$program")/wineprefix}
+export HOME=$WINEPREFIX-home
+export WINEDEBUG=${WINEDEBUG:--all}
+# No menu entries, and no Mono or Gecko installers asking to download anything.
+export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
+export WINEARCH=win64
+mkdir -p "$HOME"
+
+# Parallel test discovery must not make the prefix twice; wineboot -i takes a few seconds once.
+(
+  flock 9
+  if [[ ! -f $WINEPREFIX/system.reg ]]; then
+    DISPLAY='' "$wine" wineboot -i >/dev/null 2>&1
+    "$wineserver" -w
+  fi
+) 9>"$WINEPREFIX.lock"
+
+if [[ ${TASTOLIN_WINE_X:-0} == 1 && -z ${DISPLAY:-} ]]; then
+  # A wine server started without a display would serve this run too: let it end first.
+  "$wineserver" -w
+  status=0
+  "$here/../e2e/x-session.sh" "$wine" "$program" "$@" || status=$?
+  "$wineserver" -k 2>/dev/null || true
+  exit "$status"
+fi
+exec "$wine" "$program" "$@"
