@@ -32,6 +32,18 @@ int open_retrying(const std::string& path, int flags, mode_t mode = 0) {
     return fd;
 }
 
+// Only a regular file is a settings file: a directory cannot be read, a FIFO or a device could
+// block or never end. O_NONBLOCK keeps a FIFO from stalling the open itself.
+int open_regular(const std::string& path, int flags, mode_t mode = 0) {
+    int fd = open_retrying(path, flags | O_NONBLOCK, mode);
+    struct stat status;
+    if (fd >= 0 && (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode))) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
 bool lock(int fd, int kind) {
     int result;
     do
@@ -42,7 +54,7 @@ bool lock(int fd, int kind) {
 
 // Opens for writing only under the exclusive lock; anything else is a refused access.
 int open_locked_for_writing(const std::string& path, int flags) {
-    int fd = open_retrying(path, O_RDWR | flags, 0666);
+    int fd = open_regular(path, O_RDWR | flags, 0666);
     if (fd >= 0 && !lock(fd, LOCK_EX)) {
         ::close(fd);
         return -1;
@@ -90,9 +102,19 @@ void sync_directory(const std::string& path) {
     ::close(fd);
 }
 
-bool replace(int fd, const std::string& path, std::string_view content) {
+// The file a name leads to, through any symbolic links, so that a link stays a link.
+std::string resolved(const std::string& path) {
+    char* real = ::realpath(path.c_str(), nullptr);
+    if (real == nullptr) return {};
+    std::string result(real);
+    std::free(real);
+    return result;
+}
+
+bool replace(int fd, const std::string& name, std::string_view content) {
+    std::string path = resolved(name);
     struct stat held;
-    if (!may_replace(fd, path, held)) return false;
+    if (path.empty() || !may_replace(fd, path, held)) return false;
     std::string temp = path + ".new~";
     ::unlink(temp.c_str());
     if (!write_beside(temp, content, held.st_mode)) {
@@ -113,7 +135,7 @@ bool replace(int fd, const std::string& path, std::string_view content) {
 FileHandle file_open(std::string_view name, FileAccess access) {
     std::string path(name);
     if (access == FileAccess::READ_WRITE) return handle_of(open_locked_for_writing(path, 0));
-    int fd = open_retrying(path, O_RDONLY);
+    int fd = open_regular(path, O_RDONLY);
     // A writer may hold it; reading is allowed all the same, only without keeping writers out.
     if (fd >= 0) lock(fd, LOCK_SH);
     return handle_of(fd);

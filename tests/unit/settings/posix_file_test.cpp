@@ -112,7 +112,44 @@ INSTANTIATE_TEST_SUITE_P(Changes, ChangedUnderneath,
                                                     "Fremd = 1\n"}),
                          [](const auto& info) { return std::string(info.param.what); });
 
+// Only regular files are settings files: the others neither open, nor block, nor get replaced.
+struct OddFileCase {
+    const char* what;
+    std::function<void()> make;
+};
+
+class NotARegularFile : public ScratchDir, public testing::WithParamInterface<OddFileCase> {};
+
+TEST_P(NotARegularFile, IsNoSettingsFile) {
+    GetParam().make();
+    EXPECT_FALSE(settings_open(PREFS));
+    settings_write_float("Diagonale", 15.6f);
+    settings_close();
+    EXPECT_FALSE(settings_create(PREFS));
+    settings_close();
+    struct stat status {};
+    ASSERT_EQ(lstat(PREFS, &status), 0);
+    EXPECT_FALSE(S_ISREG(status.st_mode));
+    EXPECT_EQ(entries_in_dir(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, NotARegularFile,
+                         testing::Values(OddFileCase{"directory", [] { mkdir(PREFS, 0755); }},
+                                         OddFileCase{"fifo", [] { mkfifo(PREFS, 0644); }}),
+                         [](const auto& info) { return std::string(info.param.what); });
+
 using Replacing = ScratchDir;
+
+// A name that is a symbolic link keeps the link; the file it leads to takes the new content.
+TEST_F(Replacing, FollowsASymbolicLink) {
+    std::filesystem::create_directory("real");
+    write_file("real/target", OLD);
+    std::filesystem::create_symlink("real/target", PREFS);
+    change_diagonal(15.6f);
+    EXPECT_TRUE(std::filesystem::is_symlink(PREFS));
+    EXPECT_EQ(file_bytes("real/target"), "; von Hand\r\nDiagonale = 15.600000\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("real"), {}), 1);
+}
 
 // A rewrite killed after the new content is on disk but before it is swapped in: the old file is
 // whole, and the next rewrite goes through.
