@@ -30,6 +30,8 @@ const std::string& file_name() {
     static const std::string name = [] {
         std::string pattern = (scratch_root() / "fuzz-settings-XXXXXX").string();
         if (mkdtemp(pattern.data()) == nullptr) std::abort();
+        static std::string directory = pattern;
+        std::atexit([] { std::filesystem::remove_all(directory); });
         return pattern + "/Tastolin.prefs";
     }();
     return name;
