@@ -30,7 +30,8 @@ void change_diagonal() {
 
 // At least a centimetre, and no longer than the images and the window can be made.
 bool length_usable(std::int32_t length_cm) {
-    return length_cm >= 1 && scale_length_px(length_cm, rounded_diagonal(caliper.diagonal_in)) <= MAX_SCALE_PX;
+    return length_cm >= 1 &&
+           scale_length_px(length_cm, rounded_diagonal(caliper.diagonal_in)) <= MAX_SCALE_PX;
 }
 
 void change_length() {
@@ -46,7 +47,9 @@ void change_length() {
 
 void run_command(int item) {
     switch (item) {
-    case MENU_CHANGE_DIAGONAL: change_diagonal(); break;
+    case MENU_CHANGE_DIAGONAL:
+        change_diagonal();
+        break;
     case MENU_VERTICAL:
         set_menu_check(POPUP_MENU, MENU_VERTICAL, 1);
         set_menu_check(POPUP_MENU, MENU_HORIZONTAL, 0);
@@ -57,8 +60,13 @@ void run_command(int item) {
         set_menu_check(POPUP_MENU, MENU_HORIZONTAL, 1);
         set_orientation(ORIENT_HORIZONTAL, caliper.length_cm);
         break;
-    case MENU_CHANGE_LENGTH: change_length(); break;
-    case MENU_QUIT: caliper.quit_requested = 1; break;
-    default: break;
+    case MENU_CHANGE_LENGTH:
+        change_length();
+        break;
+    case MENU_QUIT:
+        caliper.quit_requested = 1;
+        break;
+    default:
+        break;
     }
 }

@@ -1,3 +1,5 @@
 #include "app/caliper.h"
 
-int main() { return run_caliper(); }
+int main() {
+    return run_caliper();
+}

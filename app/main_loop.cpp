@@ -15,7 +15,9 @@ constexpr int JAW_TRACK_START = 86;
 constexpr int JAW_GRIP = 60;
 
 // The window's first column and first row do not count.
-bool pointer_in_window() { return window_mouse_x(MAIN_WINDOW) > 0 && window_mouse_y(MAIN_WINDOW) > 0; }
+bool pointer_in_window() {
+    return window_mouse_x(MAIN_WINDOW) > 0 && window_mouse_y(MAIN_WINDOW) > 0;
+}
 
 void track_jaw() {
     int along;
@@ -34,7 +36,8 @@ void track_jaw() {
 bool main_loop_pass() {
     caliper.last_event = wait_event(WAIT_MS);
     render_frame(caliper.orientation);
-    if (button_pressed(MouseButton::LEFT) && pointer_in_window()) begin_window_move(window_handle(MAIN_WINDOW));
+    if (button_pressed(MouseButton::LEFT) && pointer_in_window())
+        begin_window_move(window_handle(MAIN_WINDOW));
     if (button_pressed(MouseButton::RIGHT) && pointer_in_window())
         show_popup_menu(POPUP_MENU, window_handle(MAIN_WINDOW));
     if (caliper.last_event == EVENT_TIMER && event_timer() == TIMER_SHAPE)

@@ -42,7 +42,8 @@ bool start_up() {
     caliper.length_cm = 8;
     caliper.jaw_pos = 27;
     caliper.jaw_top = 30;
-    if (!open_window(MAIN_WINDOW, 0, 0, 389, 144, WINDOW_TITLE, WINDOW_BORDERLESS | WINDOW_CENTRED)) return false;
+    if (!open_window(MAIN_WINDOW, 0, 0, 389, 144, WINDOW_TITLE, WINDOW_BORDERLESS | WINDOW_CENTRED))
+        return false;
     // Larger than the window both ways, so that it covers the whole inner area until the first resize.
     create_canvas(CANVAS, 0, 0, 400, 200);
     add_timer(MAIN_WINDOW, TIMER_SHAPE, 15);

@@ -48,7 +48,8 @@ void compose(const std::array<Placement, 5>& images) {
     const int width = canvas_width(CANVAS);
     const int height = canvas_height(CANVAS);
     fill_box(0, 0, width, height, BLACK);
-    for (const Placement& image : images) draw_image(image.slot, image.x, image.y);
+    for (const Placement& image : images)
+        draw_image(image.slot, image.x, image.y);
     end_drawing();
 }
 

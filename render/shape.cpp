@@ -9,7 +9,9 @@ struct Rect {
     int left, top, right, bottom;
 };
 
-Region region_of(Rect rect) { return create_rect_region(rect.left, rect.top, rect.right, rect.bottom); }
+Region region_of(Rect rect) {
+    return create_rect_region(rect.left, rect.top, rect.right, rect.bottom);
+}
 
 // Exclusive or rather than subtraction: where the gap runs past the outline (below the window, or
 // beyond a window still wider than the scale) it adds to the shape instead of vanishing.

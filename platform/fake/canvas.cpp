@@ -47,7 +47,8 @@ void resize_canvas(int number, int x, int y, int width, int height) {
     if (x != KEEP) canvas.x = x;
     if (y != KEEP) canvas.y = y;
     const FakePixmap& old = canvas.image;
-    FakePixmap resized = blank_pixmap(width == KEEP ? old.width : width, height == KEEP ? old.height : height, WHITE);
+    FakePixmap resized =
+        blank_pixmap(width == KEEP ? old.width : width, height == KEEP ? old.height : height, WHITE);
     for (int row = 0; row < std::min(old.height, resized.height); ++row)
         std::copy_n(old.pixels.begin() + static_cast<std::ptrdiff_t>(row) * old.width,
                     std::min(old.width, resized.width),

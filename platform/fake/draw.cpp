@@ -53,7 +53,8 @@ bool cut_off(int dx, int dy, int rx, int ry) {
 
 void record_text(int x, int y, std::string_view text, bool rotated, float angle, Colour colour) {
     if (!fake.recording || !fake.drawing) return;
-    fake.texts.push_back({*fake.drawing, x, y, std::string(text), rotated, angle, colour, fake.font, fake.transparent});
+    fake.texts.push_back(
+        {*fake.drawing, x, y, std::string(text), rotated, angle, colour, fake.font, fake.transparent});
 }
 
 } // namespace

@@ -6,7 +6,9 @@
 
 namespace {
 
-FakeButton& state_of(MouseButton button) { return button == MouseButton::LEFT ? fake.left : fake.right; }
+FakeButton& state_of(MouseButton button) {
+    return button == MouseButton::LEFT ? fake.left : fake.right;
+}
 
 FakeEvent canvas_event_or_none(int canvas) {
     return canvas >= 0 ? FakeEvent{EVENT_CANVAS, canvas} : FakeEvent{EVENT_NONE, 0};
@@ -23,13 +25,15 @@ FakeEvent next_event() {
         fake.script.pop_front();
         return step();
     }
-    ++fake.overruns;
+    script_overrun("wait_event");
     return fake.script_end;
 }
 
 } // namespace
 
-void queue_event(int kind, int number) { fake.queue.push_back({kind, number}); }
+void queue_event(int kind, int number) {
+    fake.queue.push_back({kind, number});
+}
 
 int wait_event(int timeout_ms) {
     record("wait_event", timeout_ms);
@@ -72,7 +76,9 @@ DesktopSize desktop_size() {
     return fake.desktop;
 }
 
-void fake_set_desktop_size(int width, int height) { fake.desktop = {width, height}; }
+void fake_set_desktop_size(int width, int height) {
+    fake.desktop = {width, height};
+}
 
 void fake_set_button(MouseButton button, bool down) {
     FakeButton& state = state_of(button);
@@ -120,10 +126,18 @@ void fake_step_event(int kind, int number) {
     fake.script.emplace_back([=] { return FakeEvent{kind, number}; });
 }
 
-void fake_on_script_end(int kind, int number) { fake.script_end = {kind, number}; }
+void fake_on_script_end(int kind, int number) {
+    fake.script_end = {kind, number};
+}
 
-void fake_script_menu_choice(int item) { fake.menu_choices.push_back(item); }
+void fake_script_menu_choice(int item) {
+    fake.menu_choices.push_back(item);
+}
 
-void fake_script_prompt_answer(std::string answer) { fake.prompt_answers.push_back(std::move(answer)); }
+void fake_script_prompt_answer(std::string answer) {
+    fake.prompt_answers.push_back(std::move(answer));
+}
 
-int fake_script_overruns() { return fake.overruns; }
+int fake_script_overruns() {
+    return fake.overruns;
+}

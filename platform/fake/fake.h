@@ -41,7 +41,9 @@ void fake_step_timer(int window, int timer);
 void fake_step_event(int kind, int number);
 
 // What wait_event returns once the script is used up (it never waits then); every such return
-// counts as an overrun. Until set: EVENT_NONE.
+// counts as an overrun. Until set: EVENT_MENU with item 4, the caliper's quit item, so that a
+// program whose script ran out ends instead of waiting for ever. A benchmark that runs idle passes
+// sets EVENT_NONE.
 void fake_on_script_end(int kind, int number);
 // The next show_popup_menu chooses this item; a negative item closes the menu without a choice.
 void fake_script_menu_choice(int item);

@@ -25,7 +25,8 @@ struct FakeRegion {
     std::vector<FakeRect> terms;
     bool contains(int x, int y) const {
         bool inside = false;
-        for (const FakeRect& r : terms) inside ^= r.contains(x, y);
+        for (const FakeRect& r : terms)
+            inside ^= r.contains(x, y);
         return inside;
     }
 };
@@ -62,13 +63,13 @@ struct FakeState {
     std::map<int, FontHandle> fonts;
 
     std::map<int, std::vector<FakeMenuEntry>> menus;
-    int menu_target = -1;                    // menu under construction
-    std::vector<std::size_t> submenu_path;   // indices of the open submenus within it
+    int menu_target = -1;                  // menu under construction
+    std::vector<std::size_t> submenu_path; // indices of the open submenus within it
 
     std::deque<FakeEvent> queue;
     int event_number = 0;
     std::deque<std::function<FakeEvent()>> script;
-    FakeEvent script_end{EVENT_NONE, 0};
+    FakeEvent script_end{EVENT_MENU, 4}; // the caliper's quit item
     int overruns = 0;
     std::deque<int> menu_choices;
     std::deque<std::string> prompt_answers;
@@ -90,6 +91,8 @@ struct FakeState {
 extern FakeState fake;
 
 bool fails(std::string_view operation);
+// Counts a wait, menu or prompt that found its script used up; the first one is also told on stderr.
+void script_overrun(std::string_view operation);
 void violation(std::string what);
 // False, with a violation, for a width or height outside 1 ... 32767 (KEEP passes where allowed): no
 // window system takes those, and an overflowing size computation shows up as one.
@@ -97,10 +100,10 @@ bool size_fits(std::string_view operation, int width, int height, bool keep_allo
 
 // ---- Shared between the files -------------------------------------------------------------------
 
-FakeWindow* open_fake_window(int number);            // nullptr unless open
+FakeWindow* open_fake_window(int number); // nullptr unless open
 WindowHandle handle_of_window(int number);
-int window_of_handle(WindowHandle handle);           // -1 when no window has that handle
-int canvas_under_pointer();                          // -1 when no visible surface is under it
+int window_of_handle(WindowHandle handle); // -1 when no window has that handle
+int canvas_under_pointer();                // -1 when no visible surface is under it
 FakePixmap blank_pixmap(int width, int height, Colour colour);
 void queue_event(int kind, int number);
 

@@ -10,7 +10,8 @@ constexpr Colour BLACK = 0x000000;
 
 std::uint32_t little_endian(const std::uint8_t* bytes, int count) {
     std::uint32_t value = 0;
-    for (int i = count - 1; i >= 0; --i) value = value << 8 | bytes[i];
+    for (int i = count - 1; i >= 0; --i)
+        value = value << 8 | bytes[i];
     return value;
 }
 
@@ -28,7 +29,8 @@ std::optional<FakePixmap> decode_bmp(const std::uint8_t* data, std::size_t size)
     if (width < 1 || width > 32767 || rows < 1 || rows > 32767) return std::nullopt;
     const std::size_t bytes_per_pixel = bits / 8;
     const std::size_t stride = (static_cast<std::size_t>(width) * bits + 31) / 32 * 4;
-    if (pixel_offset > size || (size - pixel_offset) / stride < static_cast<std::size_t>(rows)) return std::nullopt;
+    if (pixel_offset > size || (size - pixel_offset) / stride < static_cast<std::size_t>(rows))
+        return std::nullopt;
     FakePixmap pixmap = blank_pixmap(width, static_cast<int>(rows), BLACK);
     for (int y = 0; y < pixmap.height; ++y) {
         const int stored_row = top_down ? y : pixmap.height - 1 - y;

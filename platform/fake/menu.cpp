@@ -10,7 +10,8 @@ Entries* current_target() {
     auto menu = fake.menus.find(fake.menu_target);
     if (menu == fake.menus.end()) return nullptr;
     Entries* entries = &menu->second;
-    for (std::size_t index : fake.submenu_path) entries = &(*entries)[index].entries;
+    for (std::size_t index : fake.submenu_path)
+        entries = &(*entries)[index].entries;
     return entries;
 }
 
@@ -101,14 +102,15 @@ void show_popup_menu(int menu, WindowHandle window) {
     if (window_of_handle(window) < 0) violation("show_popup_menu for a window that does not exist");
     fake.left.down = fake.right.down = false;
     if (fake.menu_choices.empty()) {
-        ++fake.overruns;
+        script_overrun("show_popup_menu");
         return;
     }
     const int choice = fake.menu_choices.front();
     fake.menu_choices.pop_front();
     if (choice < 0) return;
     if (!find_item(menu, choice)) {
-        violation("menu choice " + std::to_string(choice) + " is not an item of menu " + std::to_string(menu));
+        violation("menu choice " + std::to_string(choice) + " is not an item of menu " +
+                  std::to_string(menu));
         return;
     }
     queue_event(EVENT_MENU, choice);

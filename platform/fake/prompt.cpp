@@ -5,7 +5,7 @@ std::string prompt_text(std::string_view title, std::string_view message, std::s
     record("prompt_text", title, message, default_text);
     fake.prompts.push_back({std::string(title), std::string(message), std::string(default_text)});
     if (fake.prompt_answers.empty()) {
-        ++fake.overruns;
+        script_overrun("prompt_text");
         return recorded_result(std::string());
     }
     std::string answer = std::move(fake.prompt_answers.front());

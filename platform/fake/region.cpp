@@ -46,4 +46,6 @@ void delete_region(Region region) {
     if (live_region(region, "delete_region")) fake.regions.erase(region);
 }
 
-int fake_live_regions() { return static_cast<int>(fake.regions.size()); }
+int fake_live_regions() {
+    return static_cast<int>(fake.regions.size());
+}

@@ -26,7 +26,9 @@ FakeWindow* open_fake_window(int number) {
     return found == fake.windows.end() || found->second.closed ? nullptr : &found->second;
 }
 
-WindowHandle handle_of_window(int number) { return static_cast<WindowHandle>(number + 256); }
+WindowHandle handle_of_window(int number) {
+    return static_cast<WindowHandle>(number + 256);
+}
 
 int window_of_handle(WindowHandle handle) {
     for (const auto& [number, window] : fake.windows)
@@ -82,7 +84,8 @@ void resize_window(int number, int x, int y, int width, int height) {
 void add_timer(int window, int timer, int period_ms) {
     record("add_timer", window, timer, period_ms);
     FakeWindow* owner = open_fake_window(window);
-    if (owner && std::ranges::find(owner->timers, timer) == owner->timers.end()) owner->timers.push_back(timer);
+    if (owner && std::ranges::find(owner->timers, timer) == owner->timers.end())
+        owner->timers.push_back(timer);
 }
 
 void set_topmost(int window, int state) {

@@ -1,10 +1,9 @@
 #include "tests/unit/logic/caliper_test.h"
 
 #include <algorithm>
-#include <cstdlib>
+#include <chrono>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 #include <unistd.h>
 
 void CaliperTest::SetUp() {
@@ -19,7 +18,8 @@ void CaliperTest::SetUp() {
 
 void CaliperTest::TearDown() {
     EXPECT_EQ(fake_script_overruns(), 0) << "the script ran out";
-    for (const std::string& violation : fake_violations()) ADD_FAILURE() << "contract violation: " << violation;
+    for (const std::string& violation : fake_violations())
+        ADD_FAILURE() << "contract violation: " << violation;
     std::filesystem::current_path(previous_directory);
     std::filesystem::remove_all(directory);
 }
@@ -41,7 +41,8 @@ void CaliperTest::write_settings_file(std::string_view content) {
 }
 
 void CaliperTest::age_settings_file() {
-    std::filesystem::last_write_time(SETTINGS_NAME, std::filesystem::file_time_type::clock::now() - std::chrono::hours(48));
+    std::filesystem::last_write_time(SETTINGS_NAME,
+                                     std::filesystem::file_time_type::clock::now() - std::chrono::hours(48));
 }
 
 std::filesystem::file_time_type CaliperTest::settings_file_time() {
@@ -67,6 +68,7 @@ std::vector<std::string> calls_of(std::initializer_list<std::string_view> wanted
 
 std::vector<std::string> calls_from(std::string_view first) {
     const std::vector<std::string>& calls = fake_calls();
-    auto begin = std::ranges::find_if(calls, [&](const std::string& call) { return call.starts_with(first); });
+    auto begin =
+        std::ranges::find_if(calls, [&](const std::string& call) { return call.starts_with(first); });
     return {begin == calls.end() ? calls.begin() : begin, calls.end()};
 }

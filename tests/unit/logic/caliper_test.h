@@ -17,7 +17,7 @@
 #include <vector>
 
 class CaliperTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override;
     void TearDown() override;
 

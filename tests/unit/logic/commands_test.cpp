@@ -48,7 +48,8 @@ INSTANTIATE_TEST_SUITE_P(Answers, RefusedAnswerTest,
                                            RefusedCase{"LengthNotANumber", MENU_CHANGE_LENGTH, "abc"},
                                            RefusedCase{"LengthTooLong", MENU_CHANGE_LENGTH, "100000"},
                                            RefusedCase{"LengthJustTooLong", MENU_CHANGE_LENGTH, "905"},
-                                           RefusedCase{"LengthWrapsNegative", MENU_CHANGE_LENGTH, "4294967295"}),
+                                           RefusedCase{"LengthWrapsNegative", MENU_CHANGE_LENGTH,
+                                                       "4294967295"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CaliperTest, PromptTextsOfTheCommands) {
@@ -76,8 +77,10 @@ class DiagonalTest : public CaliperTest, public ::testing::WithParamInterface<Di
 TEST_P(DiagonalTest, StoresTheAnswerAndRebuilds) {
     const DiagonalCase& c = GetParam();
     start();
-    if (c.file_before) write_settings_file(*c.file_before);
-    else std::filesystem::remove(SETTINGS_NAME);
+    if (c.file_before)
+        write_settings_file(*c.file_before);
+    else
+        std::filesystem::remove(SETTINGS_NAME);
     fake_script_prompt_answer("15.6");
     choose(MENU_CHANGE_DIAGONAL);
     EXPECT_EQ(caliper.diagonal_in, 15.6f);

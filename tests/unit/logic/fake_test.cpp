@@ -13,7 +13,7 @@ namespace {
 constexpr Colour BLACK = 0x000000, WHITE = 0xFFFFFF, RED = 0x0000FF, GREEN = 0x00FF00;
 
 class FakeTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { fake_reset(); }
 };
 
@@ -42,30 +42,47 @@ TEST_P(FakeDrawTest, SetsRealPixelsClippedToTheTarget) {
     c.draw();
     end_drawing();
     const FakePixmap* image = fake_image(0);
-    for (const Probe& p : c.probes) EXPECT_EQ(image->at(p.x, p.y), p.colour) << "pixel (" << p.x << ", " << p.y << ")";
+    for (const Probe& p : c.probes)
+        EXPECT_EQ(image->at(p.x, p.y), p.colour) << "pixel (" << p.x << ", " << p.y << ")";
     EXPECT_TRUE(fake_violations().empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Operations, FakeDrawTest,
-    ::testing::Values(
-        FakeDrawCase{"BoxOverTheTopLeft", [] { fill_box(-2, -2, 5, 4, RED); },
-                 {{0, 0, RED}, {2, 1, RED}, {3, 0, BLACK}, {0, 2, BLACK}}},
-        FakeDrawCase{"BoxOverTheBottomRight", [] { fill_box(8, 6, 5, 5, RED); }, {{9, 7, RED}, {8, 6, RED}, {7, 7, BLACK}}},
-        FakeDrawCase{"EmptyBox", [] { fill_box(3, 3, 0, 2, RED); }, {{3, 3, BLACK}}},
-        FakeDrawCase{"HorizontalLineBothEnds", [] { draw_line(2, 1, 5, 1, RED); },
-                 {{1, 1, BLACK}, {2, 1, RED}, {5, 1, RED}, {6, 1, BLACK}}},
-        FakeDrawCase{"VerticalLineDrawnUpwards", [] { draw_line(4, 7, 4, 2, RED); },
-                 {{4, 1, BLACK}, {4, 2, RED}, {4, 7, RED}, {3, 5, BLACK}}},
-        FakeDrawCase{"LineFromOutside", [] { draw_line(-5, 0, 2, 0, RED); }, {{0, 0, RED}, {2, 0, RED}, {3, 0, BLACK}}},
-        FakeDrawCase{"RoundBoxCorners", [] { fill_round_box(0, 0, 10, 8, 3, 3, RED); },
-                 {{0, 0, BLACK}, {9, 0, BLACK}, {0, 7, BLACK}, {9, 7, BLACK}, {1, 1, RED}, {8, 6, RED},
-                  {3, 0, RED}, {0, 3, RED}, {5, 4, RED}}},
-        FakeDrawCase{"RoundBoxRadiiCappedAtHalfTheSide", [] { fill_round_box(2, 2, 4, 4, 10, 10, RED); },
-                 {{2, 2, BLACK}, {5, 5, BLACK}, {3, 3, RED}, {4, 4, RED}, {3, 2, RED}}},
-        FakeDrawCase{"ImageCopiedAndClipped", [] { draw_image(1, -1, 7); },
-                 {{0, 7, GREEN}, {1, 7, BLACK}, {0, 6, BLACK}}},
-        FakeDrawCase{"EmptySlotDrawsNothing", [] { draw_image(5, 0, 0); }, {{0, 0, BLACK}}}),
+    ::testing::Values(FakeDrawCase{"BoxOverTheTopLeft",
+                                   [] { fill_box(-2, -2, 5, 4, RED); },
+                                   {{0, 0, RED}, {2, 1, RED}, {3, 0, BLACK}, {0, 2, BLACK}}},
+                      FakeDrawCase{"BoxOverTheBottomRight",
+                                   [] { fill_box(8, 6, 5, 5, RED); },
+                                   {{9, 7, RED}, {8, 6, RED}, {7, 7, BLACK}}},
+                      FakeDrawCase{"EmptyBox", [] { fill_box(3, 3, 0, 2, RED); }, {{3, 3, BLACK}}},
+                      FakeDrawCase{"HorizontalLineBothEnds",
+                                   [] { draw_line(2, 1, 5, 1, RED); },
+                                   {{1, 1, BLACK}, {2, 1, RED}, {5, 1, RED}, {6, 1, BLACK}}},
+                      FakeDrawCase{"VerticalLineDrawnUpwards",
+                                   [] { draw_line(4, 7, 4, 2, RED); },
+                                   {{4, 1, BLACK}, {4, 2, RED}, {4, 7, RED}, {3, 5, BLACK}}},
+                      FakeDrawCase{"LineFromOutside",
+                                   [] { draw_line(-5, 0, 2, 0, RED); },
+                                   {{0, 0, RED}, {2, 0, RED}, {3, 0, BLACK}}},
+                      FakeDrawCase{"RoundBoxCorners",
+                                   [] { fill_round_box(0, 0, 10, 8, 3, 3, RED); },
+                                   {{0, 0, BLACK},
+                                    {9, 0, BLACK},
+                                    {0, 7, BLACK},
+                                    {9, 7, BLACK},
+                                    {1, 1, RED},
+                                    {8, 6, RED},
+                                    {3, 0, RED},
+                                    {0, 3, RED},
+                                    {5, 4, RED}}},
+                      FakeDrawCase{"RoundBoxRadiiCappedAtHalfTheSide",
+                                   [] { fill_round_box(2, 2, 4, 4, 10, 10, RED); },
+                                   {{2, 2, BLACK}, {5, 5, BLACK}, {3, 3, RED}, {4, 4, RED}, {3, 2, RED}}},
+                      FakeDrawCase{"ImageCopiedAndClipped",
+                                   [] { draw_image(1, -1, 7); },
+                                   {{0, 7, GREEN}, {1, 7, BLACK}, {0, 6, BLACK}}},
+                      FakeDrawCase{"EmptySlotDrawsNothing", [] { draw_image(5, 0, 0); }, {{0, 0, BLACK}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(FakeTest, DrawingNeedsAnExistingTargetAndStartsAfresh) {
@@ -185,18 +202,20 @@ struct FakeButtonCase {
 class FakeButtonTest : public FakeTest, public ::testing::WithParamInterface<FakeButtonCase> {};
 
 TEST_P(FakeButtonTest, PressedMeansDownNowOrPressedSinceTheLastQuery) {
-    for (bool down : GetParam().downs) fake_set_button(MouseButton::LEFT, down);
+    for (bool down : GetParam().downs)
+        fake_set_button(MouseButton::LEFT, down);
     std::vector<bool> answers;
-    for (std::size_t i = 0; i < GetParam().answers.size(); ++i) answers.push_back(button_pressed(MouseButton::LEFT));
+    for (std::size_t i = 0; i < GetParam().answers.size(); ++i)
+        answers.push_back(button_pressed(MouseButton::LEFT));
     EXPECT_EQ(answers, GetParam().answers);
     EXPECT_FALSE(button_pressed(MouseButton::RIGHT));
 }
 
-INSTANTIATE_TEST_SUITE_P(States, FakeButtonTest,
-                         ::testing::Values(FakeButtonCase{"Never", {}, {false}},
-                                           FakeButtonCase{"Held", {true}, {true, true}},
-                                           FakeButtonCase{"ClickedBetweenQueries", {true, false}, {true, false}}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    States, FakeButtonTest,
+    ::testing::Values(FakeButtonCase{"Never", {}, {false}}, FakeButtonCase{"Held", {true}, {true, true}},
+                      FakeButtonCase{"ClickedBetweenQueries", {true, false}, {true, false}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(FakeTest, WindowCentredCappedAndPointerRelativeToIt) {
     fake_set_desktop_size(1000, 800);
@@ -229,17 +248,18 @@ TEST_F(FakeTest, PointerActivityRaisesSurfaceEventsOnlyWhereTheShapeShowsIt) {
     combine_region_xor(outline, copy, hole);
     set_window_region(window_handle(0), outline);
     fake_set_pointer(0, -10, 50);
-    fake_step_pointer(0, 50, 50);  // from outside into the hole
-    fake_step_pointer(0, 20, 50);  // into the visible part
+    fake_step_pointer(0, 50, 50); // from outside into the hole
+    fake_step_pointer(0, 20, 50); // into the visible part
     fake_step_press(MouseButton::RIGHT);
     fake_step_pointer(0, 200, 50); // leaving it
     fake_step_timer(0, 280);
     fake_step_timer(0, 281);
     fake_on_script_end(EVENT_CLOSE, 3);
-    const std::vector<int> expected = {EVENT_NONE, EVENT_CANVAS, EVENT_CANVAS, EVENT_CANVAS, EVENT_TIMER, EVENT_NONE,
-                                       EVENT_CLOSE};
+    const std::vector<int> expected = {EVENT_NONE,  EVENT_CANVAS, EVENT_CANVAS, EVENT_CANVAS,
+                                       EVENT_TIMER, EVENT_NONE,   EVENT_CLOSE};
     std::vector<int> events;
-    for (std::size_t i = 0; i < expected.size(); ++i) events.push_back(wait_event(5));
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        events.push_back(wait_event(5));
     EXPECT_EQ(events, expected);
     EXPECT_EQ(event_gadget(), 3);
     EXPECT_EQ(fake_script_overruns(), 1);
@@ -252,7 +272,8 @@ TEST_F(FakeTest, PointerActivityRaisesSurfaceEventsOnlyWhereTheShapeShowsIt) {
 std::vector<std::uint8_t> small_bmp() {
     std::vector<std::uint8_t> bmp(54 + 16, 0);
     auto put32 = [&](std::size_t at, std::uint32_t v) {
-        for (int i = 0; i < 4; ++i) bmp[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
+        for (int i = 0; i < 4; ++i)
+            bmp[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
     };
     bmp[0] = 'B';
     bmp[1] = 'M';
@@ -263,8 +284,8 @@ std::vector<std::uint8_t> small_bmp() {
     put32(22, 2);
     bmp[26] = 1;
     bmp[28] = 24;
-    const std::uint8_t rows[16] = {0, 0, 255, 0, 255, 0, 0, 0,  // bottom row: red, green
-                                   255, 0, 0, 255, 255, 255, 0, 0}; // top row: blue, white
+    const std::uint8_t rows[16] = {0,   0, 255, 0,   255, 0,   0, 0,  // bottom row: red, green
+                                   255, 0, 0,   255, 255, 255, 0, 0}; // top row: blue, white
     std::copy(rows, rows + 16, bmp.begin() + 54);
     return bmp;
 }

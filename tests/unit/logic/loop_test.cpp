@@ -9,8 +9,8 @@ struct ButtonCase {
     const char* name;
     int x, y; // pointer in window coordinates
     bool left, right;
-    std::vector<std::string> queries;  // button and pointer reads, in order
-    std::vector<std::string> handed;   // drag and menu calls
+    std::vector<std::string> queries; // button and pointer reads, in order
+    std::vector<std::string> handed;  // drag and menu calls
 };
 
 class ButtonTest : public CaliperTest, public ::testing::WithParamInterface<ButtonCase> {};
@@ -39,19 +39,38 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ButtonCase{"NoButton", 100, 50, false, false, {L_UP, R_UP}, {}},
         ButtonCase{"LeftOnFirstColumn", 0, 50, true, false, {L_DOWN, "window_mouse_x(0) = 0", R_UP}, {}},
-        ButtonCase{"LeftOnFirstRow", 50, 0, true, false,
-                   {L_DOWN, "window_mouse_x(0) = 50", "window_mouse_y(0) = 0", R_UP}, {}},
+        ButtonCase{"LeftOnFirstRow",
+                   50,
+                   0,
+                   true,
+                   false,
+                   {L_DOWN, "window_mouse_x(0) = 50", "window_mouse_y(0) = 0", R_UP},
+                   {}},
         ButtonCase{"LeftOutsideLeft", -1, 50, true, false, {L_DOWN, "window_mouse_x(0) = -1", R_UP}, {}},
         ButtonCase{"LeftOutsideBelow", 50, 144, true, false, {L_DOWN, "window_mouse_x(0) = -1", R_UP}, {}},
-        ButtonCase{"LeftInside", 1, 1, true, false,
-                   {L_DOWN, "window_mouse_x(0) = 1", "window_mouse_y(0) = 1", R_UP}, {DRAG}},
+        ButtonCase{"LeftInside",
+                   1,
+                   1,
+                   true,
+                   false,
+                   {L_DOWN, "window_mouse_x(0) = 1", "window_mouse_y(0) = 1", R_UP},
+                   {DRAG}},
         ButtonCase{"RightOnFirstColumn", 0, 50, false, true, {L_UP, R_DOWN, "window_mouse_x(0) = 0"}, {}},
         ButtonCase{"RightOutside", 389, 50, false, true, {L_UP, R_DOWN, "window_mouse_x(0) = -1"}, {}},
-        ButtonCase{"RightInside", 388, 143, false, true,
-                   {L_UP, R_DOWN, "window_mouse_x(0) = 388", "window_mouse_y(0) = 143"}, {MENU}},
-        ButtonCase{"BothDragThenMenu", 200, 100, true, true,
-                   {L_DOWN, "window_mouse_x(0) = 200", "window_mouse_y(0) = 100", R_DOWN, "window_mouse_x(0) = 200",
-                    "window_mouse_y(0) = 100"},
+        ButtonCase{"RightInside",
+                   388,
+                   143,
+                   false,
+                   true,
+                   {L_UP, R_DOWN, "window_mouse_x(0) = 388", "window_mouse_y(0) = 143"},
+                   {MENU}},
+        ButtonCase{"BothDragThenMenu",
+                   200,
+                   100,
+                   true,
+                   true,
+                   {L_DOWN, "window_mouse_x(0) = 200", "window_mouse_y(0) = 100", R_DOWN,
+                    "window_mouse_x(0) = 200", "window_mouse_y(0) = 100"},
                    {DRAG, MENU}}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -90,27 +109,28 @@ TEST_P(JawTest, FollowsThePointerWithinItsTravel) {
         resize_canvas(CANVAS, KEEP, KEEP, 200, 400);
     }
     caliper.jaw_pos = 150;
-    if (c.orientation == ORIENT_HORIZONTAL) fake_set_pointer(MAIN_WINDOW, c.p, 100);
-    else fake_set_pointer(MAIN_WINDOW, 100, c.p);
+    if (c.orientation == ORIENT_HORIZONTAL)
+        fake_set_pointer(MAIN_WINDOW, c.p, 100);
+    else
+        fake_set_pointer(MAIN_WINDOW, 100, c.p);
     fake_step_event(EVENT_CANVAS, c.gadget);
     main_loop_pass();
     EXPECT_EQ(caliper.jaw_pos, c.jaw_pos);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Bounds, JawTest,
-    ::testing::Values(JawCase{"H86", ORIENT_HORIZONTAL, 86, CANVAS, 150},
-                      JawCase{"H87", ORIENT_HORIZONTAL, 87, CANVAS, 27},
-                      JawCase{"H356", ORIENT_HORIZONTAL, 356, CANVAS, 296},
-                      JawCase{"H357", ORIENT_HORIZONTAL, 357, CANVAS, 150},
-                      JawCase{"HOutside", ORIENT_HORIZONTAL, -5, CANVAS, 150},
-                      JawCase{"HOtherGadget", ORIENT_HORIZONTAL, 200, CANVAS + 1, 150},
-                      JawCase{"V86", ORIENT_VERTICAL, 86, CANVAS, 150},
-                      JawCase{"V87", ORIENT_VERTICAL, 87, CANVAS, 27},
-                      JawCase{"V356", ORIENT_VERTICAL, 356, CANVAS, 296},
-                      JawCase{"V357", ORIENT_VERTICAL, 357, CANVAS, 150},
-                      JawCase{"VOutside", ORIENT_VERTICAL, 389, CANVAS, 150}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Bounds, JawTest,
+                         ::testing::Values(JawCase{"H86", ORIENT_HORIZONTAL, 86, CANVAS, 150},
+                                           JawCase{"H87", ORIENT_HORIZONTAL, 87, CANVAS, 27},
+                                           JawCase{"H356", ORIENT_HORIZONTAL, 356, CANVAS, 296},
+                                           JawCase{"H357", ORIENT_HORIZONTAL, 357, CANVAS, 150},
+                                           JawCase{"HOutside", ORIENT_HORIZONTAL, -5, CANVAS, 150},
+                                           JawCase{"HOtherGadget", ORIENT_HORIZONTAL, 200, CANVAS + 1, 150},
+                                           JawCase{"V86", ORIENT_VERTICAL, 86, CANVAS, 150},
+                                           JawCase{"V87", ORIENT_VERTICAL, 87, CANVAS, 27},
+                                           JawCase{"V356", ORIENT_VERTICAL, 356, CANVAS, 296},
+                                           JawCase{"V357", ORIENT_VERTICAL, 357, CANVAS, 150},
+                                           JawCase{"VOutside", ORIENT_VERTICAL, 389, CANVAS, 150}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 struct EventCase {
     const char* name;
@@ -127,7 +147,8 @@ TEST_P(EventTest, RedrawsOnEveryPassAndActsOnlyOnItsEvents) {
     fake_step_event(c.kind, c.number);
     fake_clear_records();
     EXPECT_TRUE(main_loop_pass());
-    EXPECT_EQ(calls_of({"begin_drawing(canvas 0)"}), std::vector<std::string>{"begin_drawing(canvas 0) = true"});
+    EXPECT_EQ(calls_of({"begin_drawing(canvas 0)"}),
+              std::vector<std::string>{"begin_drawing(canvas 0) = true"});
     EXPECT_EQ(calls_of({"set_window_region"}).size(), c.shape_applied ? 1u : 0u);
     EXPECT_EQ(fake_window(MAIN_WINDOW)->shaped, c.shape_applied);
     EXPECT_EQ(caliper.jaw_pos, 27);

@@ -13,8 +13,9 @@ constexpr Colour BLACK = 0x000000, STEEL = 0xB4B4B4, BAND = 0x787878, TICK = 0xE
 // The calls that size the window and the surface, apply the shape or start a rebuild.
 std::vector<std::string> sizing_calls() {
     std::vector<std::string> coarse;
-    for (const std::string& call : calls_of({"resize_window", "resize_canvas", "set_window_region", "image_exists(0)"}))
-        coarse.push_back(call.starts_with("image_exists") ? "rebuild"
+    for (const std::string& call :
+         calls_of({"resize_window", "resize_canvas", "set_window_region", "image_exists(0)"}))
+        coarse.push_back(call.starts_with("image_exists")        ? "rebuild"
                          : call.starts_with("set_window_region") ? "shape"
                                                                  : call);
     return coarse;
@@ -45,19 +46,28 @@ void set_length_12() {
 
 INSTANTIATE_TEST_SUITE_P(
     Orders, SizingTest,
-    ::testing::Values(
-        SizingCase{"OrientationHorizontal", ORIENT_VERTICAL, [] { set_orientation(ORIENT_HORIZONTAL, 8); },
-                   {"resize_window(0, KEEP, KEEP, 290, 144)", "resize_canvas(0, KEEP, KEEP, 290, 200)", "rebuild"}},
-        SizingCase{"OrientationVertical", ORIENT_HORIZONTAL, [] { set_orientation(ORIENT_VERTICAL, 8); },
-                   {"rebuild", "resize_window(0, KEEP, KEEP, 144, 290)", "resize_canvas(0, KEEP, KEEP, 200, 290)"}},
-        SizingCase{"OrientationOther", ORIENT_HORIZONTAL, [] { set_orientation(0, 8); }, {}},
-        SizingCase{"LengthHorizontal", ORIENT_HORIZONTAL, set_length_12,
-                   {"resize_window(0, KEEP, KEEP, 435, KEEP)", "resize_canvas(0, KEEP, KEEP, 435, KEEP)", "shape",
-                    "rebuild"}},
-        SizingCase{"LengthVertical", ORIENT_VERTICAL, set_length_12,
-                   {"shape", "resize_window(0, KEEP, KEEP, KEEP, 435)", "resize_canvas(0, KEEP, KEEP, KEEP, 435)",
-                    "rebuild"}},
-        SizingCase{"LengthOther", 0, set_length_12, {}}),
+    ::testing::Values(SizingCase{"OrientationHorizontal",
+                                 ORIENT_VERTICAL,
+                                 [] { set_orientation(ORIENT_HORIZONTAL, 8); },
+                                 {"resize_window(0, KEEP, KEEP, 290, 144)",
+                                  "resize_canvas(0, KEEP, KEEP, 290, 200)", "rebuild"}},
+                      SizingCase{"OrientationVertical",
+                                 ORIENT_HORIZONTAL,
+                                 [] { set_orientation(ORIENT_VERTICAL, 8); },
+                                 {"rebuild", "resize_window(0, KEEP, KEEP, 144, 290)",
+                                  "resize_canvas(0, KEEP, KEEP, 200, 290)"}},
+                      SizingCase{"OrientationOther", ORIENT_HORIZONTAL, [] { set_orientation(0, 8); }, {}},
+                      SizingCase{"LengthHorizontal",
+                                 ORIENT_HORIZONTAL,
+                                 set_length_12,
+                                 {"resize_window(0, KEEP, KEEP, 435, KEEP)",
+                                  "resize_canvas(0, KEEP, KEEP, 435, KEEP)", "shape", "rebuild"}},
+                      SizingCase{"LengthVertical",
+                                 ORIENT_VERTICAL,
+                                 set_length_12,
+                                 {"shape", "resize_window(0, KEEP, KEEP, KEEP, 435)",
+                                  "resize_canvas(0, KEEP, KEEP, KEEP, 435)", "rebuild"}},
+                      SizingCase{"LengthOther", 0, set_length_12, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CaliperTest, SetOrientationStoresAnyValueFirst) {
@@ -79,16 +89,18 @@ TEST_F(CaliperTest, RebuildFreesAllSlotsThenBuildsThemInOrder) {
         expected.push_back("free_image(" + std::to_string(slot) + ")");
     }
     const std::vector<std::string> building = {
-        "image_from_bmp(0, 12150) = 1", "image_from_bmp(1, 25134) = 1", "image_from_bmp(2, 1026) = 1",
-        "create_image(3, 24, 15) = 1", "create_image(4, 290, 42) = 1",
-        "begin_drawing(image 3) = true", "fill_box(0, 0, 24, 15, 0xB4B4B4)", "end_drawing()",
-        "image_from_bmp(5, 168102) = 1", "image_from_bmp(6, 25166) = 1", "image_from_bmp(7, 978) = 1",
-        "create_image(8, 15, 24) = 1", "create_image(9, 42, 290) = 1",
-        "begin_drawing(image 8) = true", "fill_box(0, 0, 15, 24, 0xB4B4B4)", "end_drawing()",
+        "image_from_bmp(0, 12150) = 1",     "image_from_bmp(1, 25134) = 1",
+        "image_from_bmp(2, 1026) = 1",      "create_image(3, 24, 15) = 1",
+        "create_image(4, 290, 42) = 1",     "begin_drawing(image 3) = true",
+        "fill_box(0, 0, 24, 15, 0xB4B4B4)", "end_drawing()",
+        "image_from_bmp(5, 168102) = 1",    "image_from_bmp(6, 25166) = 1",
+        "image_from_bmp(7, 978) = 1",       "create_image(8, 15, 24) = 1",
+        "create_image(9, 42, 290) = 1",     "begin_drawing(image 8) = true",
+        "fill_box(0, 0, 15, 24, 0xB4B4B4)", "end_drawing()",
         "begin_drawing(image 4) = true"};
     expected.insert(expected.end(), building.begin(), building.end());
-    std::vector<std::string> actual = calls_of({"image_exists", "free_image", "image_from_bmp", "create_image",
-                                                "begin_drawing", "end_drawing", "fill_box"});
+    std::vector<std::string> actual = calls_of({"image_exists", "free_image", "image_from_bmp",
+                                                "create_image", "begin_drawing", "end_drawing", "fill_box"});
     actual.resize(std::min(actual.size(), expected.size()));
     EXPECT_EQ(actual, expected);
 }
@@ -109,7 +121,8 @@ TEST_P(SlotTest, GreyBlocksAndTheUnusedScaleIsBlack) {
     const SlotCase& c = GetParam();
     start();
     set_orientation(c.orientation, 8);
-    for (int slot = 0; slot < IMAGE_SLOTS; ++slot) EXPECT_NE(fake_image(slot), nullptr) << slot;
+    for (int slot = 0; slot < IMAGE_SLOTS; ++slot)
+        EXPECT_NE(fake_image(slot), nullptr) << slot;
     EXPECT_TRUE(all_pixels(fake_image(IMG_H_TIP_BASE), STEEL));
     EXPECT_TRUE(all_pixels(fake_image(IMG_V_TIP_BASE), STEEL));
     EXPECT_EQ(fake_image(IMG_H_TIP_BASE)->width, 24);
@@ -155,8 +168,9 @@ TEST_P(ScaleTest, TicksAndLabelsAtTheirMarks) {
     for (const Probe& p : c.pixels)
         EXPECT_EQ(image->at(p.x, p.y), p.colour) << "pixel (" << p.x << ", " << p.y << ")";
     std::vector<FakeText> texts;
-    std::ranges::copy_if(fake_texts(), std::back_inserter(texts),
-                         [&](const FakeText& t) { return t.target.kind == DrawTarget::IMAGE && t.target.number == c.slot; });
+    std::ranges::copy_if(fake_texts(), std::back_inserter(texts), [&](const FakeText& t) {
+        return t.target.kind == DrawTarget::IMAGE && t.target.number == c.slot;
+    });
     ASSERT_EQ(texts.size(), 18u); // two per half centimetre, 0 to 8.5
     for (const Label& label : c.labels) {
         auto found = std::ranges::find_if(texts, [&](const FakeText& t) { return t.text == label.text; });
@@ -171,26 +185,49 @@ TEST_P(ScaleTest, TicksAndLabelsAtTheirMarks) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Orientations, ScaleTest,
-    ::testing::Values(
-        ScaleCase{"Horizontal",
-                  ORIENT_HORIZONTAL,
-                  IMG_H_SCALE,
-                  {{37, 15, TICK}, {37, 24, TICK}, {37, 14, BAND}, {37, 25, BLACK}, {36, 20, BAND}, {38, 20, BAND},
-                   {55, 18, TICK}, {55, 24, TICK}, {55, 17, BAND}, {19, 18, TICK}, {1, 15, TICK}, {289, 0, BAND},
-                   {289, 41, BLACK}, {0, 25, BLACK}},
-                  {{-1, 0, "0", 0x000000}, {12, 4, "0.5", 0x2D2D2D}, {35, 0, "1", 0x000000},
-                   {48, 4, "1.5", 0x2D2D2D}}},
-        ScaleCase{"Vertical",
-                  ORIENT_VERTICAL,
-                  IMG_V_SCALE,
-                  {{0, 37, TICK}, {10, 37, TICK}, {11, 37, BAND}, {25, 37, BLACK}, {5, 36, BAND}, {5, 38, BAND},
-                   {0, 55, TICK}, {7, 55, TICK}, {8, 55, BAND}, {7, 19, TICK}, {0, 1, TICK}, {24, 289, BAND},
-                   {41, 289, BLACK}},
-                  {{25, 0, "0", 0x000000}, {18, 12, "0.5", 0x2D2D2D}, {25, 36, "1", 0x000000},
-                   {18, 48, "1.5", 0x2D2D2D}}}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Orientations, ScaleTest,
+                         ::testing::Values(ScaleCase{"Horizontal",
+                                                     ORIENT_HORIZONTAL,
+                                                     IMG_H_SCALE,
+                                                     {{37, 15, TICK},
+                                                      {37, 24, TICK},
+                                                      {37, 14, BAND},
+                                                      {37, 25, BLACK},
+                                                      {36, 20, BAND},
+                                                      {38, 20, BAND},
+                                                      {55, 18, TICK},
+                                                      {55, 24, TICK},
+                                                      {55, 17, BAND},
+                                                      {19, 18, TICK},
+                                                      {1, 15, TICK},
+                                                      {289, 0, BAND},
+                                                      {289, 41, BLACK},
+                                                      {0, 25, BLACK}},
+                                                     {{-1, 0, "0", 0x000000},
+                                                      {12, 4, "0.5", 0x2D2D2D},
+                                                      {35, 0, "1", 0x000000},
+                                                      {48, 4, "1.5", 0x2D2D2D}}},
+                                           ScaleCase{"Vertical",
+                                                     ORIENT_VERTICAL,
+                                                     IMG_V_SCALE,
+                                                     {{0, 37, TICK},
+                                                      {10, 37, TICK},
+                                                      {11, 37, BAND},
+                                                      {25, 37, BLACK},
+                                                      {5, 36, BAND},
+                                                      {5, 38, BAND},
+                                                      {0, 55, TICK},
+                                                      {7, 55, TICK},
+                                                      {8, 55, BAND},
+                                                      {7, 19, TICK},
+                                                      {0, 1, TICK},
+                                                      {24, 289, BAND},
+                                                      {41, 289, BLACK}},
+                                                     {{25, 0, "0", 0x000000},
+                                                      {18, 12, "0.5", 0x2D2D2D},
+                                                      {25, 36, "1", 0x000000},
+                                                      {18, 48, "1.5", 0x2D2D2D}}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CaliperTest, HorizontalBandFollowsTheSurfaceWidth) {
     start();
@@ -230,14 +267,16 @@ INSTANTIATE_TEST_SUITE_P(
                   ORIENT_HORIZONTAL,
                   {"begin_drawing(canvas 0) = true", "canvas_width(0) = 290", "canvas_height(0) = 200",
                    "fill_box(0, 0, 290, 200, 0x000000)", "draw_image(0, 0, 0)", "draw_image(4, 27, 42)",
-                   "draw_image(1, 127, 30)", "draw_image(2, 104, 0)", "draw_image(3, 103, 27)", "end_drawing()"},
+                   "draw_image(1, 127, 30)", "draw_image(2, 104, 0)", "draw_image(3, 103, 27)",
+                   "end_drawing()"},
                   {{103, 27, STEEL}, {126, 41, STEEL}, {64, 57, TICK}, {100, 150, BLACK}, {289, 199, BLACK}}},
-        FrameCase{"Vertical",
-                  ORIENT_VERTICAL,
-                  {"begin_drawing(canvas 0) = true", "canvas_width(0) = 200", "canvas_height(0) = 290",
-                   "fill_box(0, 0, 200, 290, 0x000000)", "draw_image(5, 0, 0)", "draw_image(9, 77, 27)",
-                   "draw_image(6, 0, 127)", "draw_image(7, 117, 104)", "draw_image(8, 102, 104)", "end_drawing()"},
-                  {{102, 104, STEEL}, {116, 127, STEEL}, {77, 64, TICK}, {150, 10, BLACK}, {199, 289, BLACK}}}),
+        FrameCase{
+            "Vertical",
+            ORIENT_VERTICAL,
+            {"begin_drawing(canvas 0) = true", "canvas_width(0) = 200", "canvas_height(0) = 290",
+             "fill_box(0, 0, 200, 290, 0x000000)", "draw_image(5, 0, 0)", "draw_image(9, 77, 27)",
+             "draw_image(6, 0, 127)", "draw_image(7, 117, 104)", "draw_image(8, 102, 104)", "end_drawing()"},
+            {{102, 104, STEEL}, {116, 127, STEEL}, {77, 64, TICK}, {150, 10, BLACK}, {199, 289, BLACK}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct ReadoutCase {
@@ -257,9 +296,11 @@ TEST_P(ReadoutTest, WritesTheJawDistanceIntoTheSlider) {
     const int slider = vertical ? IMG_V_SLIDER : IMG_H_SLIDER;
     fake_clear_records();
     render_frame(c.orientation);
-    EXPECT_EQ(calls_of({"fill_round_box"}), std::vector<std::string>{vertical ? "fill_round_box(80, 4, 32, 66, 5, 5, 0x000000)"
-                                                                              : "fill_round_box(4, 2, 66, 32, 5, 5, 0x000000)"});
-    EXPECT_EQ(fake_image(slider)->at(vertical ? 96 : 37, vertical ? 37 : 17), BLACK); // the box, over the grey window
+    EXPECT_EQ(calls_of({"fill_round_box"}),
+              std::vector<std::string>{vertical ? "fill_round_box(80, 4, 32, 66, 5, 5, 0x000000)"
+                                                : "fill_round_box(4, 2, 66, 32, 5, 5, 0x000000)"});
+    EXPECT_EQ(fake_image(slider)->at(vertical ? 96 : 37, vertical ? 37 : 17),
+              BLACK); // the box, over the grey window
     ASSERT_EQ(fake_texts().size(), 1u);
     const FakeText& text = fake_texts()[0];
     EXPECT_EQ(text.target.kind, DrawTarget::IMAGE);
@@ -274,14 +315,15 @@ TEST_P(ReadoutTest, WritesTheJawDistanceIntoTheSlider) {
     EXPECT_TRUE(text.transparent);
 }
 
-INSTANTIATE_TEST_SUITE_P(Readings, ReadoutTest,
-                         ::testing::Values(ReadoutCase{"HorizontalZero", ORIENT_HORIZONTAL, 27, "0.000"},
-                                           ReadoutCase{"HorizontalHundredPixels", ORIENT_HORIZONTAL, 127, "2.761"},
-                                           ReadoutCase{"HorizontalOnePixel", ORIENT_HORIZONTAL, 28, "0.028"},
-                                           ReadoutCase{"VerticalZero", ORIENT_VERTICAL, 27, "0.000"},
-                                           ReadoutCase{"VerticalHundredPixels", ORIENT_VERTICAL, 127, "2.761"},
-                                           ReadoutCase{"VerticalOnePixel", ORIENT_VERTICAL, 28, "0.028"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Readings, ReadoutTest,
+    ::testing::Values(ReadoutCase{"HorizontalZero", ORIENT_HORIZONTAL, 27, "0.000"},
+                      ReadoutCase{"HorizontalHundredPixels", ORIENT_HORIZONTAL, 127, "2.761"},
+                      ReadoutCase{"HorizontalOnePixel", ORIENT_HORIZONTAL, 28, "0.028"},
+                      ReadoutCase{"VerticalZero", ORIENT_VERTICAL, 27, "0.000"},
+                      ReadoutCase{"VerticalHundredPixels", ORIENT_VERTICAL, 127, "2.761"},
+                      ReadoutCase{"VerticalOnePixel", ORIENT_VERTICAL, 28, "0.028"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CaliperTest, OtherOrientationDrawsNothing) {
     start();
@@ -327,7 +369,8 @@ INSTANTIATE_TEST_SUITE_P(
         ShapeCase{"HorizontalGap", ORIENT_HORIZONTAL, 127,
                   [](int x, int y) { return x < 290 && !(y >= 67 && x >= 27 && x < 127); }},
         ShapeCase{"HorizontalClosed", ORIENT_HORIZONTAL, 27, [](int x, int) { return x < 290; }},
-        ShapeCase{"VerticalGap", ORIENT_VERTICAL, 127, [](int x, int y) { return !(x < 77 && y >= 27 && y < 127); }},
+        ShapeCase{"VerticalGap", ORIENT_VERTICAL, 127,
+                  [](int x, int y) { return !(x < 77 && y >= 27 && y < 127); }},
         ShapeCase{"VerticalClosed", ORIENT_VERTICAL, 27, [](int, int) { return true; }}),
     [](const auto& info) { return std::string(info.param.name); });
 

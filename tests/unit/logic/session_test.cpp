@@ -40,10 +40,12 @@ TEST_F(CaliperTest, FirstStartMeasureTurnLengthenQuit) {
     EXPECT_EQ(calls_of({"begin_window_move"}).size(), 1u);
     EXPECT_EQ(calls_of({"set_menu_check(1, 1, 1)"}).size(), 1u);
     EXPECT_NE(fake_menu_outline(POPUP_MENU).find("Vertikal(1)*"), std::string::npos);
-    const auto readings = std::ranges::count_if(fake_texts(), [](const FakeText& t) { return t.text == "2.080"; });
+    const auto readings =
+        std::ranges::count_if(fake_texts(), [](const FakeText& t) { return t.text == "2.080"; });
     EXPECT_GT(readings, 0); // 113 pixels at 54.33 per cm
     EXPECT_EQ(calls_of({"platform_shutdown"}).size(), 1u);
-    for (int slot = 0; slot < IMAGE_SLOTS; ++slot) EXPECT_EQ(fake_image(slot), nullptr);
+    for (int slot = 0; slot < IMAGE_SLOTS; ++slot)
+        EXPECT_EQ(fake_image(slot), nullptr);
 }
 
 } // namespace

@@ -21,9 +21,10 @@ TEST_F(StartUpTest, BringsUpThePlatformObjectsInOrder) {
         "set_menu_check(1, 2, 1)",
         "image_exists(0) = false",
     };
-    EXPECT_EQ(calls_of({"platform_init", "load_font", "open_window", "create_canvas", "add_timer", "set_topmost",
-                        "create_popup_menu", "set_menu_check", "prompt_text", "image_exists(0)"}),
-              expected);
+    EXPECT_EQ(
+        calls_of({"platform_init", "load_font", "open_window", "create_canvas", "add_timer", "set_topmost",
+                  "create_popup_menu", "set_menu_check", "prompt_text", "image_exists(0)"}),
+        expected);
     EXPECT_EQ(readout_font, 4097u);
     EXPECT_EQ(label_font, 4098u);
     const FakeWindow* window = fake_window(MAIN_WINDOW);
@@ -31,8 +32,9 @@ TEST_F(StartUpTest, BringsUpThePlatformObjectsInOrder) {
     EXPECT_EQ(window->x, (1920 - 389) / 2);
     EXPECT_EQ(window->y, (1080 - 144) / 2);
     EXPECT_TRUE(window->topmost);
-    EXPECT_EQ(fake_menu_outline(POPUP_MENU), "Ansicht[Bildschirmdiagonale \xE4ndern(0), L\xE4nge anpassen(3), -, "
-                                             "Horizontal(2)*, Vertikal(1)], -, Beenden(4)");
+    EXPECT_EQ(fake_menu_outline(POPUP_MENU),
+              "Ansicht[Bildschirmdiagonale \xE4ndern(0), L\xE4nge anpassen(3), -, "
+              "Horizontal(2)*, Vertikal(1)], -, Beenden(4)");
     EXPECT_EQ(caliper.orientation, ORIENT_HORIZONTAL);
     EXPECT_EQ(caliper.length_cm, 8);
     EXPECT_EQ(caliper.jaw_pos, 27);
@@ -115,7 +117,8 @@ TEST_F(StartUpTest, ByteExactFileForTheFirstAnswer) {
     fake_script_prompt_answer("15.6");
     ASSERT_TRUE(platform_init());
     ASSERT_TRUE(start_up());
-    const std::string expected("\x44\x69\x61\x67\x6F\x6E\x61\x6C\x65\x20\x3D\x20\x31\x35\x2E\x36\x30\x30\x30\x30\x30\x0D\x0A");
+    const std::string expected(
+        "\x44\x69\x61\x67\x6F\x6E\x61\x6C\x65\x20\x3D\x20\x31\x35\x2E\x36\x30\x30\x30\x30\x30\x0D\x0A");
     EXPECT_EQ(expected.size(), 23u);
     EXPECT_EQ(settings_file(), expected);
 }
@@ -132,7 +135,8 @@ TEST_F(StartUpTest, WindowThatCannotOpenEndsSilently) {
         "free_font(2)",
         "platform_shutdown()",
     };
-    EXPECT_EQ(calls_of({"open_window", "create_canvas", "close_window", "free_font", "free_image", "platform_shutdown"}),
+    EXPECT_EQ(calls_of({"open_window", "create_canvas", "close_window", "free_font", "free_image",
+                        "platform_shutdown"}),
               expected);
 }
 
@@ -148,12 +152,12 @@ TEST_F(StartUpTest, QuitFinishesThePassThenShutsDownInOrder) {
     EXPECT_EQ(run_caliper(), 0);
     const std::vector<std::string> after_quit = calls_from("event_menu_item");
     const std::vector<std::string> expected = {
-        "event_menu_item() = 4",   "close_window(0)", "free_font(1)",      "free_font(2)",
-        "image_exists(0) = true",  "free_image(0)",   "image_exists(1) = true",  "free_image(1)",
-        "image_exists(2) = true",  "free_image(2)",   "image_exists(3) = true",  "free_image(3)",
-        "image_exists(4) = true",  "free_image(4)",   "image_exists(5) = true",  "free_image(5)",
-        "image_exists(6) = true",  "free_image(6)",   "image_exists(7) = true",  "free_image(7)",
-        "image_exists(8) = true",  "free_image(8)",   "image_exists(9) = true",  "free_image(9)",
+        "event_menu_item() = 4",  "close_window(0)", "free_font(1)",           "free_font(2)",
+        "image_exists(0) = true", "free_image(0)",   "image_exists(1) = true", "free_image(1)",
+        "image_exists(2) = true", "free_image(2)",   "image_exists(3) = true", "free_image(3)",
+        "image_exists(4) = true", "free_image(4)",   "image_exists(5) = true", "free_image(5)",
+        "image_exists(6) = true", "free_image(6)",   "image_exists(7) = true", "free_image(7)",
+        "image_exists(8) = true", "free_image(8)",   "image_exists(9) = true", "free_image(9)",
         "platform_shutdown()",
     };
     EXPECT_EQ(after_quit, expected);
