@@ -45,6 +45,11 @@ mkdir -p "$HOME"
   fi
 ) 9>"$WINEPREFIX.lock"
 
+# The wine server outlives the program by a few seconds; started by wine itself it would inherit the
+# program's output and keep ctest waiting for it, so it is started here, detached. When one runs
+# already, this start just fails.
+setsid "$wineserver" -p5 </dev/null >/dev/null 2>&1 || true
+
 if [[ ${TASTOLIN_WINE_X:-0} == 1 && -z ${DISPLAY:-} ]]; then
   # A wine server started without a display would serve this run too: let it end first.
   "$wineserver" -w
