@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr Colour BLACK = 0x000000;
 constexpr FontHandle SYSTEM_FONT = 0;
 
 FakePixmap* pixmap_of(DrawTarget target) {
