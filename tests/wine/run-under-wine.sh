@@ -45,17 +45,11 @@ mkdir -p "$HOME"
   fi
 ) 9>"$WINEPREFIX.lock"
 
+if [[ ${TASTOLIN_WINE_X:-0} == 1 && -z ${DISPLAY:-} ]]; then
+  exec "$here/../e2e/x-session.sh" "$wine" "$program" "$@"
+fi
 # The wine server outlives the program by a few seconds; started by wine itself it would inherit the
 # program's output and keep ctest waiting for it, so it is started here, detached. When one runs
 # already, this start just fails.
 setsid "$wineserver" -p5 </dev/null >/dev/null 2>&1 || true
-
-if [[ ${TASTOLIN_WINE_X:-0} == 1 && -z ${DISPLAY:-} ]]; then
-  # A wine server started without a display would serve this run too: let it end first.
-  "$wineserver" -w
-  status=0
-  "$here/../e2e/x-session.sh" "$wine" "$program" "$@" || status=$?
-  "$wineserver" -k 2>/dev/null || true
-  exit "$status"
-fi
 exec "$wine" "$program" "$@"
