@@ -1,4 +1,4 @@
-// Shared state and helpers of the Qt binding's source files. Qt types only; X11 stays in x11_pointer.cpp.
+// Shared state and helpers of the Qt binding's source files. Qt types only; X11 stays in x11.cpp.
 #pragma once
 
 #include "platform/platform.h"
@@ -53,7 +53,7 @@ QMenu* popup_menu(int number);
 QAction* find_menu_item(QMenu* menu, int item);
 void drop_menus();
 
-// ---- x11_pointer.cpp: direct X queries, present only when Qt runs on xcb
+// ---- x11.cpp: direct X requests, effective only when Qt runs on xcb
 struct PointerReading {
     bool valid = false; // false when there is no X connection (offscreen and other platforms)
     QPoint position;    // relative to the queried window (the root window: screen coordinates)
@@ -62,6 +62,8 @@ struct PointerReading {
 };
 // The X display named by DISPLAY accepts a connection.
 bool x11_display_reachable();
+// Gives the window the screen's default colormap where its visual allows.
+void x11_use_default_colormap(WId window);
 // One query of the pointer; `window` 0 means the root window.
 PointerReading x11_query_pointer(WId window);
 

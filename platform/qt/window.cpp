@@ -127,6 +127,7 @@ int open_window(int number, int x, int y, int width, int height, std::string_vie
     window->setGeometry((flags & WINDOW_CENTRED) ? centred_rect(width, height) : QRect(x, y, width, height));
     windows[number] = window;
     last_window = window;
+    qt_binding::x11_use_default_colormap(window->winId());
     window->show();
     window->raise();
     window->activateWindow();

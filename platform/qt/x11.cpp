@@ -1,5 +1,5 @@
-// Direct X queries: Qt's own button state misses presses over the window's cut-out parts, where the
-// X server delivers them to whatever lies below, so buttons and pointer are read from the server.
+// Direct X requests. Qt's own button state misses presses over the window's cut-out parts, where
+// the X server delivers them to whatever lies below, so buttons and pointer are read from the server.
 #include "platform/qt/binding.h"
 
 #include <QGuiApplication>
@@ -7,6 +7,7 @@
 
 #include <xcb/xcb.h>
 
+#include <cstdint>
 #include <cstdlib>
 
 namespace {
@@ -29,6 +30,24 @@ bool x11_display_reachable() {
     const bool reachable = xcb_connection_has_error(connection) == 0;
     xcb_disconnect(connection);
     return reachable;
+}
+
+// Qt gives every window a colormap of its own. Under a server with the Composite extension, the
+// parts that a window shape cuts away then show black instead of what lies below; the screen's
+// default colormap serves a window of the default visual just as well.
+void x11_use_default_colormap(WId window) {
+    xcb_connection_t* connection = qt_connection();
+    if (!connection) return;
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+    xcb_get_window_attributes_reply_t* attributes = xcb_get_window_attributes_reply(
+        connection, xcb_get_window_attributes(connection, static_cast<xcb_window_t>(window)), nullptr);
+    if (!attributes) return;
+    if (attributes->visual == screen->root_visual) {
+        const std::uint32_t colormap = screen->default_colormap;
+        xcb_change_window_attributes(connection, static_cast<xcb_window_t>(window), XCB_CW_COLORMAP, &colormap);
+        xcb_flush(connection);
+    }
+    std::free(attributes);
 }
 
 PointerReading x11_query_pointer(WId window) {
