@@ -25,7 +25,9 @@ struct Picture {
 
 // ---- image.cpp
 // Bytes per row of a 24-bit DIB: three per pixel, padded to whole 32-bit words.
-inline int picture_stride(int width) { return (width * 3 + 3) & ~3; }
+inline int picture_stride(int width) {
+    return (width * 3 + 3) & ~3;
+}
 // A new picture with every byte set to `fill` (0 black, 0xFF white); false, and an empty picture,
 // when the system refuses the memory.
 bool create_picture(Picture& picture, int width, int height, std::uint8_t fill);

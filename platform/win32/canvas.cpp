@@ -34,54 +34,63 @@ Canvas* find_canvas(int number) {
     return found == canvases.end() ? nullptr : &found->second;
 }
 
-void paint(HWND window) {
+LRESULT paint(HWND window) {
     PAINTSTRUCT paint_state;
     HDC dc = BeginPaint(window, &paint_state);
     if (Canvas* canvas = canvas_of(window)) {
         const Picture& picture = canvas->picture;
         BITMAPINFO info{};
-        info.bmiHeader = {sizeof(BITMAPINFOHEADER), picture.width, -picture.height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-        SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(picture.width), static_cast<DWORD>(picture.height), 0, 0, 0,
-                          static_cast<UINT>(picture.height), picture.bits, &info, DIB_RGB_COLORS);
+        info.bmiHeader = {
+            sizeof(BITMAPINFOHEADER), picture.width, -picture.height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+        SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(picture.width), static_cast<DWORD>(picture.height), 0,
+                          0, 0, static_cast<UINT>(picture.height), picture.bits, &info, DIB_RGB_COLORS);
     }
     EndPaint(window, &paint_state);
+    return 0;
+}
+
+LRESULT report_pointer(HWND window) {
+    queue_event(EVENT_CANVAS, static_cast<int>(GetWindowLongPtrW(window, GWLP_USERDATA)));
+    return 0;
 }
 
 // Leaving is reported only to a window that asked for it since the pointer last entered.
-void track_leave(HWND window) {
+LRESULT on_move(HWND window) {
     Canvas* canvas = canvas_of(window);
-    if (!canvas || canvas->leave_tracked) return;
-    TRACKMOUSEEVENT request{sizeof request, TME_LEAVE, window, 0};
-    canvas->leave_tracked = TrackMouseEvent(&request) != 0;
+    if (canvas && !canvas->leave_tracked) {
+        TRACKMOUSEEVENT request{sizeof request, TME_LEAVE, window, 0};
+        canvas->leave_tracked = TrackMouseEvent(&request) != 0;
+    }
+    return report_pointer(window);
 }
 
-void on_leave(HWND window) {
+LRESULT on_leave(HWND window) {
     if (Canvas* canvas = canvas_of(window)) canvas->leave_tracked = false;
+    return report_pointer(window);
 }
 
-void report_pointer(HWND window) { queue_event(EVENT_CANVAS, static_cast<int>(GetWindowLongPtrW(window, GWLP_USERDATA))); }
-
-void forget(HWND window) {
-    Canvas* canvas = canvas_of(window);
-    if (!canvas) return;
-    free_picture(canvas->picture);
-    canvases.erase(static_cast<int>(GetWindowLongPtrW(window, GWLP_USERDATA)));
+LRESULT on_destroyed(HWND window) {
+    if (Canvas* canvas = canvas_of(window)) {
+        free_picture(canvas->picture);
+        canvases.erase(static_cast<int>(GetWindowLongPtrW(window, GWLP_USERDATA)));
+    }
+    return 0;
 }
 
+// clang-format off
 LRESULT CALLBACK canvas_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
-    case WM_PAINT: paint(window); return 0;
+    case WM_PAINT: return paint(window);
     case WM_ERASEBKGND: return 1; // the image covers every pixel
-    case WM_MOUSEMOVE: track_leave(window); report_pointer(window); return 0;
-    case WM_MOUSELEAVE: on_leave(window); report_pointer(window); return 0;
+    case WM_MOUSEMOVE: return on_move(window);
+    case WM_MOUSELEAVE: return on_leave(window);
     case WM_LBUTTONDOWN: case WM_LBUTTONUP: case WM_RBUTTONDOWN: case WM_RBUTTONUP:
-    case WM_MBUTTONDOWN: case WM_MBUTTONUP: case WM_MOUSEWHEEL: case WM_MOUSEHWHEEL:
-        report_pointer(window);
-        return 0;
-    case WM_NCDESTROY: forget(window); return 0;
+    case WM_MBUTTONDOWN: case WM_MBUTTONUP: case WM_MOUSEWHEEL: case WM_MOUSEHWHEEL: return report_pointer(window);
+    case WM_NCDESTROY: return on_destroyed(window);
     default: return DefWindowProcW(window, message, wparam, lparam);
     }
 }
+// clang-format on
 
 // The surface's top-left corner in its window's inner coordinates.
 POINT position_in_parent(HWND window) {
@@ -145,8 +154,8 @@ void create_canvas(int number, int x, int y, int width, int height) {
     if (Canvas* old = find_canvas(number)) DestroyWindow(old->window);
     Canvas canvas;
     if (!create_picture(canvas.picture, width, height, WHITE)) return;
-    canvas.window = CreateWindowExW(0, CANVAS_CLASS, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, x, y, width,
-                                    height, parent, nullptr, module_instance(), nullptr);
+    canvas.window = CreateWindowExW(0, CANVAS_CLASS, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, x, y,
+                                    width, height, parent, nullptr, module_instance(), nullptr);
     if (!canvas.window) {
         free_picture(canvas.picture);
         return;

@@ -87,7 +87,8 @@ void release_drawing_contexts() {
 }
 
 void free_all_fonts() {
-    while (!fonts.empty()) free_font(fonts.begin()->first);
+    while (!fonts.empty())
+        free_font(fonts.begin()->first);
 }
 
 // MulDiv rounds halves away from zero, as the character height asks; the negative height selects
@@ -98,8 +99,9 @@ FontHandle load_font(int slot, std::string_view face, int points, int flags) {
     int height = -MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), 72);
     ReleaseDC(nullptr, screen);
     DWORD quality = (flags & FONT_QUALITY_PROOF) ? PROOF_QUALITY : DEFAULT_QUALITY;
-    HFONT font = CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                             CLIP_DEFAULT_PRECIS, quality, DEFAULT_PITCH | FF_DONTCARE, to_wide(face).c_str());
+    HFONT font =
+        CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                    CLIP_DEFAULT_PRECIS, quality, DEFAULT_PITCH | FF_DONTCARE, to_wide(face).c_str());
     if (!font) return 0;
     fonts[slot] = font;
     return reinterpret_cast<FontHandle>(font);
@@ -183,9 +185,13 @@ void set_font(FontHandle font) {
     SelectObject(target_dc, font ? reinterpret_cast<HFONT>(font) : GetStockObject(SYSTEM_FONT));
 }
 
-void set_text_transparent() { SetBkMode(target_dc, TRANSPARENT); }
+void set_text_transparent() {
+    SetBkMode(target_dc, TRANSPARENT);
+}
 
-void draw_text(int x, int y, std::string_view text, Colour colour) { text_out(x, y, text, colour); }
+void draw_text(int x, int y, std::string_view text, Colour colour) {
+    text_out(x, y, text, colour);
+}
 
 // Turned text never paints a background cell, whatever the text mode.
 void draw_text_rotated(int x, int y, std::string_view text, float angle, Colour colour) {

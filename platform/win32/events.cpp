@@ -55,9 +55,15 @@ int wait_event(int timeout_ms) {
     return take_event();
 }
 
-int event_menu_item() { return latest_number; }
-int event_gadget() { return latest_number; }
-int event_timer() { return latest_number; }
+int event_menu_item() {
+    return latest_number;
+}
+int event_gadget() {
+    return latest_number;
+}
+int event_timer() {
+    return latest_number;
+}
 
 bool button_pressed(MouseButton button) {
     return GetAsyncKeyState(button == MouseButton::LEFT ? VK_LBUTTON : VK_RBUTTON) != 0;

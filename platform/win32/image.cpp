@@ -56,7 +56,8 @@ bool bmp_layout(const std::uint8_t* data, std::size_t size, BmpLayout& layout) {
     std::uint32_t colours_used = read_u32(info + 32);
     if (!supported_info_header(header_size) || read_u16(info + 12) != 1) return false;
     if (!supported_pixel_format(bits_per_pixel, compression)) return false;
-    if (width <= 0 || width > MAX_SIDE || height == 0 || height < -MAX_SIDE || height > MAX_SIDE) return false;
+    if (width <= 0 || width > MAX_SIDE || height == 0 || height < -MAX_SIDE || height > MAX_SIDE)
+        return false;
     std::uint64_t palette_limit = bits_per_pixel <= 8 ? (1u << bits_per_pixel) : 256u;
     if (colours_used > palette_limit) return false;
     std::uint64_t colours = colours_used != 0 || bits_per_pixel > 8 ? colours_used : palette_limit;
@@ -76,8 +77,9 @@ bool decode_into(Picture& picture, const std::uint8_t* data, const BmpLayout& la
     std::vector<std::uint32_t> info((layout.info_size + 3) / 4);
     std::memcpy(info.data(), data + FILE_HEADER_SIZE, layout.info_size);
     HDC screen = GetDC(nullptr);
-    int rows = SetDIBits(screen, picture.bitmap, 0, static_cast<UINT>(layout.height), data + layout.bits_offset,
-                         reinterpret_cast<const BITMAPINFO*>(info.data()), DIB_RGB_COLORS);
+    int rows =
+        SetDIBits(screen, picture.bitmap, 0, static_cast<UINT>(layout.height), data + layout.bits_offset,
+                  reinterpret_cast<const BITMAPINFO*>(info.data()), DIB_RGB_COLORS);
     ReleaseDC(nullptr, screen);
     GdiFlush();
     return rows == layout.height;
@@ -109,7 +111,8 @@ void free_picture(Picture& picture) {
 }
 
 Colour picture_pixel(const Picture& picture, int x, int y) {
-    const std::uint8_t* p = picture.bits + static_cast<std::size_t>(y) * picture_stride(picture.width) + 3 * x;
+    const std::uint8_t* p =
+        picture.bits + static_cast<std::size_t>(y) * picture_stride(picture.width) + 3 * x;
     return p[2] | (p[1] << 8) | (p[0] << 16); // DIB pixels are stored blue, green, red
 }
 
@@ -119,7 +122,8 @@ Picture* image_picture(int slot) {
 }
 
 void free_all_images() {
-    for (auto& [slot, picture] : images) free_picture(picture);
+    for (auto& [slot, picture] : images)
+        free_picture(picture);
     images.clear();
 }
 
@@ -153,4 +157,6 @@ void free_image(int slot) {
     images.erase(found);
 }
 
-bool image_exists(int slot) { return images.count(slot) != 0; }
+bool image_exists(int slot) {
+    return images.count(slot) != 0;
+}

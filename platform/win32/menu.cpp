@@ -12,7 +12,9 @@ constexpr UINT COMMAND_BASE = 1000;
 std::map<int, HMENU> menus;
 std::vector<HMENU> targets; // the menu being filled, then each open submenu
 
-HMENU current_target() { return targets.empty() ? nullptr : targets.back(); }
+HMENU current_target() {
+    return targets.empty() ? nullptr : targets.back();
+}
 
 } // namespace
 
@@ -21,12 +23,17 @@ HMENU menu_handle(int number) {
     return found == menus.end() ? nullptr : found->second;
 }
 
-UINT menu_command_id(int item) { return COMMAND_BASE + static_cast<UINT>(item); }
+UINT menu_command_id(int item) {
+    return COMMAND_BASE + static_cast<UINT>(item);
+}
 
-int menu_item_of_command(UINT command) { return static_cast<int>(command - COMMAND_BASE); }
+int menu_item_of_command(UINT command) {
+    return static_cast<int>(command - COMMAND_BASE);
+}
 
 void destroy_all_menus() {
-    for (auto& [number, menu] : menus) DestroyMenu(menu); // takes the submenus with it
+    for (auto& [number, menu] : menus)
+        DestroyMenu(menu); // takes the submenus with it
     menus.clear();
     targets.clear();
 }
@@ -52,7 +59,8 @@ void open_submenu(std::string_view title) {
 }
 
 void add_menu_item(int item, std::string_view text) {
-    if (HMENU target = current_target()) AppendMenuW(target, MF_STRING, menu_command_id(item), to_wide(text).c_str());
+    if (HMENU target = current_target())
+        AppendMenuW(target, MF_STRING, menu_command_id(item), to_wide(text).c_str());
 }
 
 void add_menu_separator() {
@@ -77,7 +85,7 @@ void show_popup_menu(int menu, WindowHandle window) {
     if (!handle || !GetCursorPos(&pointer)) return;
     auto owner = reinterpret_cast<HWND>(window);
     SetForegroundWindow(owner);
-    TrackPopupMenu(handle, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, pointer.x - 1, pointer.y - 1, 0, owner,
-                   nullptr);
+    TrackPopupMenu(handle, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, pointer.x - 1, pointer.y - 1, 0,
+                   owner, nullptr);
     PostMessageW(owner, WM_NULL, 0, 0);
 }

@@ -40,21 +40,29 @@ INPUT key_input(WORD virtual_key, WORD character, DWORD flags) {
 
 WORD virtual_key_of(char key) {
     switch (key) {
-    case PROBE_KEY_ENTER: return VK_RETURN;
-    case PROBE_KEY_ESCAPE: return VK_ESCAPE;
-    case PROBE_KEY_UP: return VK_UP;
-    case PROBE_KEY_DOWN: return VK_DOWN;
-    case PROBE_KEY_RIGHT: return VK_RIGHT;
-    default: return 0;
+    case PROBE_KEY_ENTER:
+        return VK_RETURN;
+    case PROBE_KEY_ESCAPE:
+        return VK_ESCAPE;
+    case PROBE_KEY_UP:
+        return VK_UP;
+    case PROBE_KEY_DOWN:
+        return VK_DOWN;
+    case PROBE_KEY_RIGHT:
+        return VK_RIGHT;
+    default:
+        return 0;
     }
 }
 
 void press_and_release(char key) {
     WORD virtual_key = virtual_key_of(key);
-    DWORD extended = virtual_key == VK_UP || virtual_key == VK_DOWN || virtual_key == VK_RIGHT ? KEYEVENTF_EXTENDEDKEY : 0;
+    DWORD extended =
+        virtual_key == VK_UP || virtual_key == VK_DOWN || virtual_key == VK_RIGHT ? KEYEVENTF_EXTENDEDKEY : 0;
     WORD character = virtual_key ? 0 : to_wide(std::string_view(&key, 1)).front();
     DWORD kind = virtual_key ? extended : KEYEVENTF_UNICODE;
-    INPUT inputs[2] = {key_input(virtual_key, character, kind), key_input(virtual_key, character, kind | KEYEVENTF_KEYUP)};
+    INPUT inputs[2] = {key_input(virtual_key, character, kind),
+                       key_input(virtual_key, character, kind | KEYEVENTF_KEYUP)};
     SendInput(2, inputs, sizeof(INPUT));
 }
 
@@ -62,12 +70,15 @@ void CALLBACK type_pending(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
     std::string keys = std::move(pending_keys[timer]);
     pending_keys.erase(timer);
-    for (char key : keys) press_and_release(key);
+    for (char key : keys)
+        press_and_release(key);
 }
 
 } // namespace
 
-Colour probe_image_pixel(int slot, int x, int y) { return pixel_or_none(image_picture(slot), x, y); }
+Colour probe_image_pixel(int slot, int x, int y) {
+    return pixel_or_none(image_picture(slot), x, y);
+}
 
 int probe_image_width(int slot) {
     Picture* picture = image_picture(slot);
@@ -79,7 +90,9 @@ int probe_image_height(int slot) {
     return picture ? picture->height : 0;
 }
 
-Colour probe_canvas_pixel(int canvas, int x, int y) { return pixel_or_none(canvas_picture(canvas), x, y); }
+Colour probe_canvas_pixel(int canvas, int x, int y) {
+    return pixel_or_none(canvas_picture(canvas), x, y);
+}
 
 bool probe_window_shape_contains(int window, int x, int y) {
     HWND handle = window_hwnd(window);
@@ -117,7 +130,9 @@ int probe_menu_check(int menu, int item) {
     return (state & MF_CHECKED) ? 1 : 0;
 }
 
-void probe_set_pointer(int x, int y) { SetCursorPos(x, y); }
+void probe_set_pointer(int x, int y) {
+    SetCursorPos(x, y);
+}
 
 // A thread timer is dispatched by every message loop of the thread, the modal ones included.
 void probe_type_later(int delay_ms, std::string_view keys) {
@@ -126,6 +141,7 @@ void probe_type_later(int delay_ms, std::string_view keys) {
 }
 
 void probe_cancel_typing() {
-    for (auto& [timer, keys] : pending_keys) KillTimer(nullptr, timer);
+    for (auto& [timer, keys] : pending_keys)
+        KillTimer(nullptr, timer);
     pending_keys.clear();
 }

@@ -47,11 +47,11 @@ HWND foreground_window_of_program() {
     return process == GetCurrentProcessId() ? foreground : nullptr;
 }
 
-HWND add_control(HWND dialog, DWORD extended_style, const wchar_t* type, const std::wstring& text, DWORD style,
-                 RECT box, int id) {
-    HWND control = CreateWindowExW(extended_style, type, text.c_str(), WS_CHILD | WS_VISIBLE | style, box.left,
-                                   box.top, box.right, box.bottom, dialog,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), module_instance(), nullptr);
+HWND add_control(HWND dialog, DWORD extended_style, const wchar_t* type, const std::wstring& text,
+                 DWORD style, RECT box, int id) {
+    HWND control = CreateWindowExW(
+        extended_style, type, text.c_str(), WS_CHILD | WS_VISIBLE | style, box.left, box.top, box.right,
+        box.bottom, dialog, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), module_instance(), nullptr);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     return control;
 }
@@ -61,8 +61,10 @@ BOOL on_init(HWND dialog, Prompt& prompt) {
     SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&prompt));
     SetWindowTextW(dialog, prompt.title.c_str());
     SetWindowPos(dialog, nullptr, GetSystemMetrics(SM_CXSCREEN) / 2 - DIALOG_WIDTH / 2,
-                 GetSystemMetrics(SM_CYSCREEN) / 2 - DIALOG_HEIGHT / 2, DIALOG_WIDTH, DIALOG_HEIGHT, SWP_NOZORDER);
-    add_control(dialog, 0, L"STATIC", prompt.message, SS_LEFTNOWORDWRAP | SS_NOPREFIX, {10, 10, 280, 22}, LABEL_ID);
+                 GetSystemMetrics(SM_CYSCREEN) / 2 - DIALOG_HEIGHT / 2, DIALOG_WIDTH, DIALOG_HEIGHT,
+                 SWP_NOZORDER);
+    add_control(dialog, 0, L"STATIC", prompt.message, SS_LEFTNOWORDWRAP | SS_NOPREFIX, {10, 10, 280, 22},
+                LABEL_ID);
     HWND edit = add_control(dialog, WS_EX_CLIENTEDGE, L"EDIT", prompt.text, WS_TABSTOP | ES_AUTOHSCROLL,
                             {10, 32, 275, 21}, EDIT_ID);
     add_control(dialog, 0, L"BUTTON", L"OK", WS_TABSTOP | BS_DEFPUSHBUTTON, {110, 67, 80, 25}, IDOK);
@@ -83,7 +85,8 @@ std::wstring edit_text(HWND dialog) {
 BOOL finish(HWND dialog, std::wstring answer) {
     auto* prompt = reinterpret_cast<Prompt*>(GetWindowLongPtrW(dialog, DWLP_USER));
     prompt->text = std::move(answer);
-    for (HWND window : prompt->disabled) EnableWindow(window, TRUE);
+    for (HWND window : prompt->disabled)
+        EnableWindow(window, TRUE);
     EndDialog(dialog, 0);
     return TRUE;
 }
@@ -96,10 +99,14 @@ BOOL on_command(HWND dialog, WPARAM wparam) {
 
 INT_PTR CALLBACK prompt_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
-    case WM_INITDIALOG: return on_init(dialog, *reinterpret_cast<Prompt*>(lparam));
-    case WM_COMMAND: return on_command(dialog, wparam);
-    case WM_CLOSE: return finish(dialog, L"");
-    default: return FALSE;
+    case WM_INITDIALOG:
+        return on_init(dialog, *reinterpret_cast<Prompt*>(lparam));
+    case WM_COMMAND:
+        return on_command(dialog, wparam);
+    case WM_CLOSE:
+        return finish(dialog, L"");
+    default:
+        return FALSE;
     }
 }
 
@@ -110,9 +117,10 @@ std::string prompt_text(std::string_view title, std::string_view message, std::s
     HWND owner = foreground_window_of_program();
     EnumThreadWindows(GetCurrentThreadId(), disable_if_enabled, reinterpret_cast<LPARAM>(&prompt.disabled));
     DialogTemplate dialog = dialog_template();
-    if (DialogBoxIndirectParamW(module_instance(), reinterpret_cast<const DLGTEMPLATE*>(dialog.words.data()), owner,
-                                prompt_procedure, reinterpret_cast<LPARAM>(&prompt)) == -1) {
-        for (HWND window : prompt.disabled) EnableWindow(window, TRUE);
+    if (DialogBoxIndirectParamW(module_instance(), reinterpret_cast<const DLGTEMPLATE*>(dialog.words.data()),
+                                owner, prompt_procedure, reinterpret_cast<LPARAM>(&prompt)) == -1) {
+        for (HWND window : prompt.disabled)
+            EnableWindow(window, TRUE);
         return {};
     }
     return from_wide(prompt.text);

@@ -12,7 +12,19 @@ constexpr int ICON_RESOURCE = 1;
 std::map<int, HWND> windows;
 HWND last_opened = nullptr;
 
-int number_of(HWND window) { return static_cast<int>(GetWindowLongPtrW(window, GWLP_USERDATA)); }
+int number_of(HWND window) {
+    return static_cast<int>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+LRESULT on_close(HWND window) {
+    queue_event(EVENT_CLOSE, number_of(window));
+    return 0; // the window stays; the program decides
+}
+
+LRESULT on_timer(WPARAM timer) {
+    queue_event(EVENT_TIMER, static_cast<int>(timer));
+    return 0;
+}
 
 // Menu choices arrive as commands without a control and with notification code 0.
 LRESULT on_command(WPARAM wparam, LPARAM lparam) {
@@ -20,19 +32,27 @@ LRESULT on_command(WPARAM wparam, LPARAM lparam) {
     return 0;
 }
 
+LRESULT on_wheel(HWND window) {
+    forward_wheel_to_canvas(window);
+    return 0;
+}
+
+// clang-format off
 LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
-    case WM_CLOSE: queue_event(EVENT_CLOSE, number_of(window)); return 0;
-    case WM_TIMER: queue_event(EVENT_TIMER, static_cast<int>(wparam)); return 0;
+    case WM_CLOSE: return on_close(window);
+    case WM_TIMER: return on_timer(wparam);
     case WM_COMMAND: return on_command(wparam, lparam);
-    case WM_MOUSEWHEEL: forward_wheel_to_canvas(window); return 0;
-    case WM_MOUSEHWHEEL: forward_wheel_to_canvas(window); return 0;
+    case WM_MOUSEWHEEL: case WM_MOUSEHWHEEL: return on_wheel(window);
     case WM_ERASEBKGND: return 1; // the drawing surface covers the whole inner area
     default: return DefWindowProcW(window, message, wparam, lparam);
     }
 }
+// clang-format on
 
-DWORD style_of(int flags) { return (flags & WINDOW_BORDERLESS) ? WS_POPUP : WS_OVERLAPPEDWINDOW; }
+DWORD style_of(int flags) {
+    return (flags & WINDOW_BORDERLESS) ? WS_POPUP : WS_OVERLAPPEDWINDOW;
+}
 
 // The outer size of a window whose inner area is width x height.
 SIZE outer_size(HWND window, int width, int height) {
@@ -64,14 +84,18 @@ bool pointer_inside(int number, POINT& pointer) {
 
 } // namespace
 
-HINSTANCE module_instance() { return GetModuleHandleW(nullptr); }
+HINSTANCE module_instance() {
+    return GetModuleHandleW(nullptr);
+}
 
 HWND window_hwnd(int number) {
     auto found = windows.find(number);
     return found == windows.end() ? nullptr : found->second;
 }
 
-HWND last_opened_window() { return last_opened; }
+HWND last_opened_window() {
+    return last_opened;
+}
 
 bool register_window_class() {
     WNDCLASSEXW window_class{};
@@ -79,9 +103,9 @@ bool register_window_class() {
     window_class.lpfnWndProc = window_procedure;
     window_class.hInstance = module_instance();
     window_class.hIcon = LoadIconW(module_instance(), MAKEINTRESOURCEW(ICON_RESOURCE));
-    window_class.hIconSm = static_cast<HICON>(LoadImageW(module_instance(), MAKEINTRESOURCEW(ICON_RESOURCE),
-                                                         IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                                         GetSystemMetrics(SM_CYSMICON), 0));
+    window_class.hIconSm =
+        static_cast<HICON>(LoadImageW(module_instance(), MAKEINTRESOURCEW(ICON_RESOURCE), IMAGE_ICON,
+                                      GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
     window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     window_class.lpszClassName = WINDOW_CLASS;
     return RegisterClassExW(&window_class) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
@@ -90,8 +114,8 @@ bool register_window_class() {
 int open_window(int number, int x, int y, int width, int height, std::string_view title, int flags) {
     if (window_hwnd(number)) return 0;
     // WS_EX_APPWINDOW gives even the borderless popup its taskbar entry.
-    HWND window = CreateWindowExW(WS_EX_APPWINDOW, WINDOW_CLASS, to_wide(title).c_str(), style_of(flags), x, y,
-                                  width, height, nullptr, nullptr, module_instance(), nullptr);
+    HWND window = CreateWindowExW(WS_EX_APPWINDOW, WINDOW_CLASS, to_wide(title).c_str(), style_of(flags), x,
+                                  y, width, height, nullptr, nullptr, module_instance(), nullptr);
     if (!window) return 0;
     SetWindowLongPtrW(window, GWLP_USERDATA, number);
     SIZE outer = outer_size(window, width, height);
@@ -119,7 +143,8 @@ void resize_window(int number, int x, int y, int width, int height) {
     RECT outer, inner;
     GetWindowRect(window, &outer);
     GetClientRect(window, &inner);
-    SIZE size = outer_size(window, width == KEEP ? inner.right : width, height == KEEP ? inner.bottom : height);
+    SIZE size =
+        outer_size(window, width == KEEP ? inner.right : width, height == KEEP ? inner.bottom : height);
     SetWindowPos(window, nullptr, x == KEEP ? outer.left : x, y == KEEP ? outer.top : y, size.cx, size.cy,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -144,4 +169,6 @@ int window_mouse_y(int window) {
     return pointer_inside(window, pointer) ? pointer.y : -1;
 }
 
-WindowHandle window_handle(int window) { return reinterpret_cast<WindowHandle>(window_hwnd(window)); }
+WindowHandle window_handle(int window) {
+    return reinterpret_cast<WindowHandle>(window_hwnd(window));
+}
