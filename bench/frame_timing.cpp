@@ -20,28 +20,35 @@ using Clock = std::chrono::steady_clock;
 enum class Kind { FRAME, MOVING_FRAME, SHAPE, PASS };
 
 struct Case {
-    const char* name;
     Kind kind;
     std::int8_t orientation;
     int jaw_percent;
 };
 
-constexpr auto H = ORIENT_HORIZONTAL;
-constexpr auto V = ORIENT_VERTICAL;
+// The same cases, and the same names, as frame_bench.
 constexpr std::array CASES{
-    Case{"render_frame/h/0", Kind::FRAME, H, 0},
-    Case{"render_frame/h/50", Kind::FRAME, H, 50},
-    Case{"render_frame/h/100", Kind::FRAME, H, 100},
-    Case{"render_frame/v/0", Kind::FRAME, V, 0},
-    Case{"render_frame/v/50", Kind::FRAME, V, 50},
-    Case{"render_frame/v/100", Kind::FRAME, V, 100},
-    Case{"render_frame_moving/h", Kind::MOVING_FRAME, H, 50},
-    Case{"render_frame_moving/v", Kind::MOVING_FRAME, V, 50},
-    Case{"apply_window_shape/h", Kind::SHAPE, H, 50},
-    Case{"apply_window_shape/v", Kind::SHAPE, V, 50},
-    Case{"main_loop_pass/h", Kind::PASS, H, 50},
-    Case{"main_loop_pass/v", Kind::PASS, V, 50},
+    Case{Kind::FRAME, ORIENT_HORIZONTAL, 0},         Case{Kind::FRAME, ORIENT_HORIZONTAL, 50},
+    Case{Kind::FRAME, ORIENT_HORIZONTAL, 100},       Case{Kind::FRAME, ORIENT_VERTICAL, 0},
+    Case{Kind::FRAME, ORIENT_VERTICAL, 50},          Case{Kind::FRAME, ORIENT_VERTICAL, 100},
+    Case{Kind::MOVING_FRAME, ORIENT_HORIZONTAL, 50}, Case{Kind::MOVING_FRAME, ORIENT_VERTICAL, 50},
+    Case{Kind::SHAPE, ORIENT_HORIZONTAL, 50},        Case{Kind::SHAPE, ORIENT_VERTICAL, 50},
+    Case{Kind::PASS, ORIENT_HORIZONTAL, 50},         Case{Kind::PASS, ORIENT_VERTICAL, 50},
 };
+
+std::string name_of(const Case& c) {
+    const std::string orientation = std::to_string(c.orientation);
+    switch (c.kind) {
+    case Kind::FRAME:
+        return "render_frame/" + orientation + "/" + std::to_string(c.jaw_percent);
+    case Kind::MOVING_FRAME:
+        return "render_frame_moving/" + orientation;
+    case Kind::SHAPE:
+        return "apply_window_shape/" + orientation + "/" + std::to_string(c.jaw_percent);
+    case Kind::PASS:
+        return "main_loop_pass/" + orientation;
+    }
+    return {};
+}
 
 constexpr int BATCHES = 31;
 constexpr auto BATCH_TIME = std::chrono::milliseconds(2);
@@ -93,7 +100,7 @@ int main() {
         return 1;
     }
     for (const Case& c : CASES)
-        std::printf("%s %.0f\n", c.name, median_ns_per_call(c));
+        std::printf("%s %.0f\n", name_of(c).c_str(), median_ns_per_call(c));
     close_caliper_session();
     return 0;
 }

@@ -5,6 +5,7 @@
 #   bench/measure-program.sh <tastolin program> <results file>
 # Appends "name value" lines to the results file:
 #   first_frame_ms          median of 5 starts: process start to the first frame on screen
+#                           (bench/first_frame.py), after one start that fills the caches
 #   rss_kib, pss_kib        resident memory 5 s after the start
 #   rest_program_pct        CPU of the program over 10 s, pointer away, in % of one core
 #   rest_xserver_pct        the same for the X server
@@ -12,6 +13,7 @@
 #   sweep_xserver_pct       the same for the X server
 set -euo pipefail
 
+here=$(cd "$(dirname "$0")" && pwd)
 program=$(realpath "$1")
 results=$2
 
@@ -40,34 +42,6 @@ start_program() {
 }
 
 caliper_window() { xdotool search --onlyvisible --name '^Tastolin$' 2>/dev/null | head -n 1 || true; }
-
-pixel() { # <ppm file> <x> <y>: "r g b"
-    pamcut -left "$2" -top "$3" -width 1 -height 1 "$1" | pnmnoraw | tail -n 1 | xargs
-}
-
-# The first frame: at start the jaw is closed, so (200, 10) lies in the black that no image covers
-# and (10, 100) in the fixed jaw's steel; before it the surface is white.
-first_frame_shown() {
-    local window=$1 shot=$work/shot.ppm
-    xwd -silent -id "$window" 2>/dev/null | xwdtopnm >"$shot" 2>/dev/null || return 1
-    [[ $(pixel "$shot" 200 10) == "0 0 0" && $(pixel "$shot" 10 100) == "180 180 180" ]]
-}
-
-time_to_first_frame_ms() {
-    local start window=
-    start=$(now_ns)
-    start_program
-    while :; do
-        [[ -n $window ]] || window=$(caliper_window)
-        if [[ -n $window ]] && first_frame_shown "$window"; then break; fi
-        if (($(now_ns) - start > 10000000000)); then
-            echo "measure-program: no caliper frame within 10 s" >&2
-            exit 1
-        fi
-    done
-    echo $((($(now_ns) - start) / 1000000))
-    stop_program
-}
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
@@ -115,9 +89,9 @@ sweep_pointer() {
 }
 
 xdotool mousemove 0 0
-time_to_first_frame_ms >/dev/null # fills the font and file caches once
+"$here/first_frame.py" "$program" "$work" >/dev/null # fills the font and file caches once
 firsts=()
-for _ in 1 2 3 4 5; do firsts+=("$(time_to_first_frame_ms)"); done
+for _ in 1 2 3 4 5; do firsts+=("$("$here/first_frame.py" "$program" "$work")"); done
 record first_frame_ms "$(printf '%s\n' "${firsts[@]}" | median)"
 record first_frame_runs_ms "$(
     IFS=,
