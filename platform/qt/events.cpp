@@ -55,7 +55,7 @@ bool button_down_now(MouseButton button) {
     return buttons.testFlag(button == MouseButton::LEFT ? Qt::LeftButton : Qt::RightButton);
 }
 
-// The move loop of the binding's own, where no window manager takes the move over.
+// The binding's own move loop: the window keeps its offset from the polled pointer until release.
 void follow_pointer(QWidget* window) {
     const QPoint grab = qt_binding::pointer_position() - window->pos();
     while (button_down_now(MouseButton::LEFT)) {
@@ -116,13 +116,18 @@ bool button_pressed(MouseButton button) {
     return pressed;
 }
 
+// On X11 the binding moves the window itself, following the polled pointer: a move handed to the
+// window manager needs the pointer grab that Qt's own input handling still holds for the press, so
+// the manager's move fails now and then. Window systems where a program cannot place its windows
+// get the move handed over.
 void begin_window_move(WindowHandle handle) {
     QWidget* window = qt_binding::widget_of_handle(handle);
     pressed_since_poll[0] = false;
     // A click already over must not leave a window manager's move running without a button held.
     if (!window || !button_down_now(MouseButton::LEFT)) return;
     QWindow* native = window->windowHandle();
-    if (native && native->startSystemMove()) {
+    const bool placeable = qt_binding::x11_query_pointer(0).valid || QGuiApplication::platformName() == "offscreen";
+    if (!placeable && native && native->startSystemMove()) {
         while (button_down_now(MouseButton::LEFT)) qt_binding::pump_one_pass();
     } else {
         follow_pointer(window);
