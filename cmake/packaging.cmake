@@ -16,8 +16,8 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "On-screen caliper measuring in real centi
 set(CPACK_PACKAGE_INSTALL_DIRECTORY tastolin)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
-# Library dependencies come from the binary; beside them Qt's X11 platform plugin, and the
-# metric-compatible Arial that the readout and the scale are drawn in.
+# Library dependencies come from the binary (Qt's X11 platform plugin ships with libqt6gui6); beside
+# them the metric-compatible Arial that the readout and the scale are drawn in.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
 include(CPack)
