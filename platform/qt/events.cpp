@@ -9,6 +9,7 @@
 
 #include <array>
 #include <deque>
+#include <optional>
 
 namespace {
 
@@ -48,8 +49,13 @@ int take_event() {
 
 int button_index(MouseButton button) { return button == MouseButton::LEFT ? 0 : 1; }
 
+// The loop asks for both buttons on every pass; one round trip to the X server answers both, and the
+// next pass asks afresh.
+std::optional<qt_binding::PointerReading> buttons_this_pass;
+
 bool button_down_now(MouseButton button) {
-    const qt_binding::PointerReading reading = qt_binding::x11_query_pointer(0);
+    if (!buttons_this_pass) buttons_this_pass = qt_binding::x11_query_pointer(0);
+    const qt_binding::PointerReading& reading = *buttons_this_pass;
     if (reading.valid) return button == MouseButton::LEFT ? reading.left : reading.right;
     const Qt::MouseButtons buttons = QGuiApplication::mouseButtons();
     return buttons.testFlag(button == MouseButton::LEFT ? Qt::LeftButton : Qt::RightButton);
@@ -82,6 +88,7 @@ void note_button_press(Qt::MouseButton button) {
 }
 
 void pump_one_pass() {
+    buttons_this_pass.reset();
     ensure_pass_tick();
     tick_seen = false;
     while (!tick_seen) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
@@ -90,6 +97,7 @@ void pump_one_pass() {
 } // namespace qt_binding
 
 int wait_event(int timeout_ms) {
+    buttons_this_pass.reset();
     if (!queue.empty()) return take_event();
     ensure_pass_tick();
     QElapsedTimer waited;
