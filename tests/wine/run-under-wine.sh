@@ -46,10 +46,27 @@ mkdir -p "$HOME"
 ) 9>"$WINEPREFIX.lock"
 
 if [[ ${TASTOLIN_WINE_X:-0} == 1 && -z ${DISPLAY:-} ]]; then
-  exec "$here/../e2e/x-session.sh" "$wine" "$program" "$@"
+  exec "$here/../e2e/x-session.sh" "$0" "$program" "$@"
 fi
+
 # The wine server outlives the program by a few seconds; started by wine itself it would inherit the
 # program's output and keep ctest waiting for it, so it is started here, detached. When one runs
 # already, this start just fails.
 setsid "$wineserver" -p5 </dev/null >/dev/null 2>&1 || true
-exec "$wine" "$program" "$@"
+if [[ -z ${DISPLAY:-} ]]; then
+  exec "$wine" "$program" "$@"
+fi
+
+# On a display, the program's windows get the screen's default colormap (see default-colormap.cpp),
+# so that the parts a window shape cuts away show the screen below.
+helper=$HOME/default-colormap
+if [[ ! -x $helper || $here/default-colormap.cpp -nt $helper ]]; then
+  c++ -std=c++20 -O2 -o "$helper" "$here/default-colormap.cpp" -lX11 ||
+    echo "run-under-wine: cannot build $helper; shaped windows may show black" >&2
+fi
+"$wine" "$program" "$@" &
+pid=$!
+[[ -x $helper ]] && "$helper" "$pid" &
+status=0
+wait "$pid" || status=$?
+exit "$status"
