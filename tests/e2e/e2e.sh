@@ -202,7 +202,9 @@ test_window_centred_and_drawn() {
     wait_for_caliper || return
     expect_eq "window" "$win_x,$win_y ${win_w}x$win_h" \
         "$(((screen_width - 389) / 2)),$(((screen_height - 144) / 2)) 389x144" || return
-    expect_eq "left of the window" "$(pixel $((win_x - 1)) $((win_y + 100)))" "$root_colour"
+    expect_eq "left of the window" "$(pixel $((win_x - 1)) $((win_y + 100)))" "$root_colour" || return
+    [[ "$(xprop -id "$window" _NET_WM_STATE)" == *_NET_WM_STATE_ABOVE* ]] || fail "the window is not kept on top" || return
+    [[ "$(xprop -id "$window" _NET_WM_ICON)" == *"Icon ("* ]] || fail "the window has no icon"
 }
 
 test_gap_shows_the_screen_below() {
@@ -312,14 +314,17 @@ test_first_start_answer_creates_the_file() {
     wait_until "the file holds exactly the diagonal" file_is 'Diagonale = 15.600000\r\n'
 }
 
-test_first_start_escape_creates_no_file() {
-    start_caliper
-    answer_prompt '^Bildschirmdiagonale einstellen' "" Escape || return
-    window=$(find_window '^Tastolin$') || { fail "the caliper did not carry on"; return 1; }
-    read_geometry
-    choose_in_menu quit
-    wait_until "the program ends" eval '! caliper_running' || return
-    [[ ! -e "$workdir/Tastolin.prefs" ]] || fail "a settings file was created"
+# Escape and the window manager's close request (Alt+F4) both leave the prompt without an answer.
+test_first_start_without_answer_creates_no_file() {
+    local key
+    for key in Escape alt+F4; do
+        start_caliper
+        answer_prompt '^Bildschirmdiagonale einstellen' "" "$key" || return
+        wait_for_caliper || { failure="$key: $failure"; return 1; }
+        choose_in_menu quit
+        wait_until "the program ends" eval '! caliper_running' || { failure="$key: $failure"; return 1; }
+        [[ ! -e "$workdir/Tastolin.prefs" ]] || fail "$key: a settings file was created" || return
+    done
 }
 
 test_alt_f4_does_nothing() {
