@@ -3,8 +3,8 @@
 
 #include <QEnterEvent>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 
 #include <cstring>
 #include <map>
@@ -68,7 +68,9 @@ namespace {
 
 std::map<int, CanvasWidget*> canvases;
 
-int keep_or(int value, int current) { return value == KEEP ? current : value; }
+int keep_or(int value, int current) {
+    return value == KEEP ? current : value;
+}
 
 } // namespace
 
@@ -84,7 +86,9 @@ QImage* canvas_image(int number) {
     return canvas ? &canvas->image : nullptr;
 }
 
-void present_canvas(CanvasWidget* canvas) { canvas->present(); }
+void present_canvas(CanvasWidget* canvas) {
+    canvas->present();
+}
 
 void forget_canvases_of(QWidget* window) {
     std::erase_if(canvases, [window](const auto& entry) { return entry.second->parentWidget() == window; });

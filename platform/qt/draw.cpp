@@ -51,7 +51,9 @@ void draw_cell(const QString& text) {
 
 namespace qt_binding {
 
-void drop_fonts() { fonts.clear(); }
+void drop_fonts() {
+    fonts.clear();
+}
 
 } // namespace qt_binding
 
@@ -71,11 +73,14 @@ FontHandle load_font(int slot, std::string_view face, int points, int flags) {
     return handle;
 }
 
-void free_font(int slot) { fonts.erase(slot); }
+void free_font(int slot) {
+    fonts.erase(slot);
+}
 
 bool begin_drawing(DrawTarget target) {
     if (drawing) end_drawing();
-    CanvasWidget* canvas = target.kind == DrawTarget::CANVAS ? qt_binding::canvas_widget(target.number) : nullptr;
+    CanvasWidget* canvas =
+        target.kind == DrawTarget::CANVAS ? qt_binding::canvas_widget(target.number) : nullptr;
     QImage* image = target.kind == DrawTarget::CANVAS ? qt_binding::canvas_image(target.number)
                                                       : qt_binding::slot_image(target.number);
     if (!image) return false;
@@ -152,7 +157,8 @@ void draw_text_rotated(int x, int y, std::string_view text, float angle, Colour 
     QPainter& painter = drawing->painter;
     painter.save();
     painter.translate(x, y);
-    painter.rotate(-static_cast<double>(angle)); // Qt turns clockwise on screen, the contract counter-clockwise
+    painter.rotate(
+        -static_cast<double>(angle)); // Qt turns clockwise on screen, the contract counter-clockwise
     painter.setPen(to_qcolor(colour));
     draw_cell(drawing->text);
     painter.restore();

@@ -47,7 +47,9 @@ int take_event() {
     return event.kind;
 }
 
-int button_index(MouseButton button) { return button == MouseButton::LEFT ? 0 : 1; }
+int button_index(MouseButton button) {
+    return button == MouseButton::LEFT ? 0 : 1;
+}
 
 // The loop asks for both buttons on every pass; one round trip to the X server answers both, and the
 // next pass asks afresh.
@@ -91,7 +93,8 @@ void pump_one_pass() {
     buttons_this_pass.reset();
     ensure_pass_tick();
     tick_seen = false;
-    while (!tick_seen) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    while (!tick_seen)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 } // namespace qt_binding
@@ -112,9 +115,15 @@ int wait_event(int timeout_ms) {
     return queue.empty() ? EVENT_NONE : take_event();
 }
 
-int event_menu_item() { return current_number; }
-int event_gadget() { return current_number; }
-int event_timer() { return current_number; }
+int event_menu_item() {
+    return current_number;
+}
+int event_gadget() {
+    return current_number;
+}
+int event_timer() {
+    return current_number;
+}
 
 // A press shorter than one pass that happens entirely over a cut-out part of the window is not seen.
 bool button_pressed(MouseButton button) {
@@ -134,9 +143,11 @@ void begin_window_move(WindowHandle handle) {
     // A click already over must not leave a window manager's move running without a button held.
     if (!window || !button_down_now(MouseButton::LEFT)) return;
     QWindow* native = window->windowHandle();
-    const bool placeable = qt_binding::x11_query_pointer(0).valid || QGuiApplication::platformName() == "offscreen";
+    const QString platform = QGuiApplication::platformName();
+    const bool placeable = platform == "xcb" || platform == "offscreen";
     if (!placeable && native && native->startSystemMove()) {
-        while (button_down_now(MouseButton::LEFT)) qt_binding::pump_one_pass();
+        while (button_down_now(MouseButton::LEFT))
+            qt_binding::pump_one_pass();
     } else {
         follow_pointer(window);
     }

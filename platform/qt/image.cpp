@@ -41,6 +41,10 @@ int create_image(int slot, int width, int height) {
     return store(slot, std::move(image));
 }
 
-void free_image(int slot) { images.erase(slot); }
+void free_image(int slot) {
+    images.erase(slot);
+}
 
-bool image_exists(int slot) { return images.contains(slot); }
+bool image_exists(int slot) {
+    return images.contains(slot);
+}

@@ -14,7 +14,9 @@ std::map<int, std::unique_ptr<QMenu>> menus;
 // The menu being filled, and the menus holding it: the back is the current target.
 std::vector<QMenu*> targets;
 
-QMenu* current_target() { return targets.empty() ? nullptr : targets.back(); }
+QMenu* current_target() {
+    return targets.empty() ? nullptr : targets.back();
+}
 
 QMenu* find_menu(int number) {
     const auto found = menus.find(number);
@@ -36,7 +38,9 @@ QAction* find_menu_item(QMenu* menu, int item) {
     return nullptr;
 }
 
-QMenu* popup_menu(int number) { return find_menu(number); }
+QMenu* popup_menu(int number) {
+    return find_menu(number);
+}
 
 void drop_menus() {
     targets.clear();

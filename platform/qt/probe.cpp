@@ -20,12 +20,18 @@ Colour pixel_of(const QImage* image, int x, int y) {
 
 Qt::Key key_of(char c) {
     switch (c) {
-    case PROBE_KEY_ENTER: return Qt::Key_Return;
-    case PROBE_KEY_ESCAPE: return Qt::Key_Escape;
-    case PROBE_KEY_UP: return Qt::Key_Up;
-    case PROBE_KEY_DOWN: return Qt::Key_Down;
-    case PROBE_KEY_RIGHT: return Qt::Key_Right;
-    default: break;
+    case PROBE_KEY_ENTER:
+        return Qt::Key_Return;
+    case PROBE_KEY_ESCAPE:
+        return Qt::Key_Escape;
+    case PROBE_KEY_UP:
+        return Qt::Key_Up;
+    case PROBE_KEY_DOWN:
+        return Qt::Key_Down;
+    case PROBE_KEY_RIGHT:
+        return Qt::Key_Right;
+    default:
+        break;
     }
     if (c >= 'a' && c <= 'z') return static_cast<Qt::Key>(Qt::Key_A + (c - 'a'));
     if (c >= 'A' && c <= 'Z') return static_cast<Qt::Key>(Qt::Key_A + (c - 'A'));
@@ -59,14 +65,15 @@ unsigned typing_generation = 0;
 void type_from(std::string keys, std::size_t next, unsigned generation) {
     if (next >= keys.size() || generation != typing_generation) return;
     type_key(keys[next]);
-    QTimer::singleShot(30, qApp, [keys = std::move(keys), next, generation] {
-        type_from(keys, next + 1, generation);
-    });
+    QTimer::singleShot(30, qApp,
+                       [keys = std::move(keys), next, generation] { type_from(keys, next + 1, generation); });
 }
 
 } // namespace
 
-Colour probe_image_pixel(int slot, int x, int y) { return pixel_of(qt_binding::slot_image(slot), x, y); }
+Colour probe_image_pixel(int slot, int x, int y) {
+    return pixel_of(qt_binding::slot_image(slot), x, y);
+}
 
 int probe_image_width(int slot) {
     const QImage* image = qt_binding::slot_image(slot);
@@ -78,7 +85,9 @@ int probe_image_height(int slot) {
     return image ? image->height() : 0;
 }
 
-Colour probe_canvas_pixel(int canvas, int x, int y) { return pixel_of(qt_binding::canvas_image(canvas), x, y); }
+Colour probe_canvas_pixel(int canvas, int x, int y) {
+    return pixel_of(qt_binding::canvas_image(canvas), x, y);
+}
 
 bool probe_window_shape_contains(int window, int x, int y) {
     const QWidget* widget = qt_binding::window_widget(window);
@@ -105,7 +114,9 @@ int probe_menu_check(int menu, int item) {
     return action ? (action->isChecked() ? 1 : 0) : -1;
 }
 
-void probe_set_pointer(int x, int y) { QCursor::setPos(x, y); }
+void probe_set_pointer(int x, int y) {
+    QCursor::setPos(x, y);
+}
 
 void probe_type_later(int delay_ms, std::string_view keys) {
     QTimer::singleShot(delay_ms, qApp, [keys = std::string(keys), generation = typing_generation] {
@@ -113,4 +124,6 @@ void probe_type_later(int delay_ms, std::string_view keys) {
     });
 }
 
-void probe_cancel_typing() { ++typing_generation; }
+void probe_cancel_typing() {
+    ++typing_generation;
+}

@@ -17,7 +17,9 @@ QRegion* find_region(Region handle) {
 
 // An empty mask means "no shape" to Qt, while an empty region leaves nothing of the window visible:
 // a one-pixel mask outside the window gives the latter.
-QRegion as_mask(const QRegion& region) { return region.isEmpty() ? QRegion(-1, -1, 1, 1) : region; }
+QRegion as_mask(const QRegion& region) {
+    return region.isEmpty() ? QRegion(-1, -1, 1, 1) : region;
+}
 
 } // namespace
 
@@ -50,4 +52,6 @@ void set_window_region(WindowHandle window, Region region) {
     delete_region(region);
 }
 
-void delete_region(Region region) { regions.erase(region); }
+void delete_region(Region region) {
+    regions.erase(region);
+}

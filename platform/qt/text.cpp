@@ -42,7 +42,8 @@ QString from_cp1252(std::string_view bytes) {
 std::string to_cp1252(const QString& text) {
     std::string bytes;
     bytes.reserve(static_cast<std::size_t>(text.size()));
-    for (QChar c : text) bytes += encode_unit(c.unicode());
+    for (QChar c : text)
+        bytes += encode_unit(c.unicode());
     return bytes;
 }
 

@@ -58,8 +58,7 @@ bool display_available() {
 
 QIcon program_icon() {
     const auto png = icon_png();
-    return QIcon(QPixmap::fromImage(
-        QImage::fromData(png.data(), static_cast<int>(png.size()), "PNG")));
+    return QIcon(QPixmap::fromImage(QImage::fromData(png.data(), static_cast<int>(png.size()), "PNG")));
 }
 
 QRect centred_rect(int width, int height) {
@@ -75,13 +74,17 @@ CaliperWindow* find_window(int number) {
     return found == windows.end() ? nullptr : found->second;
 }
 
-int keep_or(int value, int current) { return value == KEEP ? current : value; }
+int keep_or(int value, int current) {
+    return value == KEEP ? current : value;
+}
 
 } // namespace
 
 namespace qt_binding {
 
-QWidget* window_widget(int number) { return find_window(number); }
+QWidget* window_widget(int number) {
+    return find_window(number);
+}
 
 QWidget* widget_of_handle(WindowHandle handle) {
     for (const auto& [number, window] : windows)
@@ -89,7 +92,9 @@ QWidget* widget_of_handle(WindowHandle handle) {
     return nullptr;
 }
 
-QWidget* last_opened_window() { return last_window; }
+QWidget* last_opened_window() {
+    return last_window;
+}
 
 } // namespace qt_binding
 
@@ -108,7 +113,8 @@ bool platform_init() {
 }
 
 void platform_shutdown() {
-    while (!windows.empty()) close_window(windows.begin()->first);
+    while (!windows.empty())
+        close_window(windows.begin()->first);
     qt_binding::drop_menus();
     qt_binding::drop_fonts();
     application.reset();
@@ -186,8 +192,12 @@ QPoint pointer_in_window(int number) {
 
 } // namespace
 
-int window_mouse_x(int window) { return pointer_in_window(window).x(); }
-int window_mouse_y(int window) { return pointer_in_window(window).y(); }
+int window_mouse_x(int window) {
+    return pointer_in_window(window).x();
+}
+int window_mouse_y(int window) {
+    return pointer_in_window(window).y();
+}
 
 WindowHandle window_handle(int number) {
     CaliperWindow* window = find_window(number);

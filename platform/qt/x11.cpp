@@ -44,7 +44,8 @@ void x11_use_default_colormap(WId window) {
     if (!attributes) return;
     if (attributes->visual == screen->root_visual) {
         const std::uint32_t colormap = screen->default_colormap;
-        xcb_change_window_attributes(connection, static_cast<xcb_window_t>(window), XCB_CW_COLORMAP, &colormap);
+        xcb_change_window_attributes(connection, static_cast<xcb_window_t>(window), XCB_CW_COLORMAP,
+                                     &colormap);
         xcb_flush(connection);
     }
     std::free(attributes);

@@ -12,12 +12,14 @@ namespace {
 constexpr int slot = 30;
 
 void put_le(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) out[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value >> (8 * i));
+    for (int i = 0; i < bytes; ++i)
+        out[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
 std::uint32_t get_le(std::span<const std::uint8_t> in, std::size_t at, int bytes) {
     std::uint32_t value = 0;
-    for (int i = 0; i < bytes; ++i) value |= static_cast<std::uint32_t>(in[at + static_cast<std::size_t>(i)]) << (8 * i);
+    for (int i = 0; i < bytes; ++i)
+        value |= static_cast<std::uint32_t>(in[at + static_cast<std::size_t>(i)]) << (8 * i);
     return value;
 }
 
@@ -45,7 +47,8 @@ std::vector<std::uint8_t> craft_bmp(int width, int height, bool top_down) {
         const int row = top_down ? y : height - 1 - y;
         for (int x = 0; x < width; ++x) {
             const Colour c = test_colour(x, y);
-            const std::size_t at = 54 + stride * static_cast<std::size_t>(row) + static_cast<std::size_t>(x) * 3;
+            const std::size_t at =
+                54 + stride * static_cast<std::size_t>(row) + static_cast<std::size_t>(x) * 3;
             file[at] = static_cast<std::uint8_t>(c >> 16); // stored blue, green, red
             file[at + 1] = static_cast<std::uint8_t>(c >> 8);
             file[at + 2] = static_cast<std::uint8_t>(c);

@@ -49,9 +49,9 @@ inline PixelBox pixels_changed(int slot, Colour background) {
 inline ::testing::AssertionResult image_is(int slot, int width, int height,
                                            const std::function<Colour(int, int)>& expected) {
     if (probe_image_width(slot) != width || probe_image_height(slot) != height)
-        return ::testing::AssertionFailure() << "size " << probe_image_width(slot) << " x "
-                                             << probe_image_height(slot) << ", expected " << width << " x "
-                                             << height;
+        return ::testing::AssertionFailure()
+               << "size " << probe_image_width(slot) << " x " << probe_image_height(slot) << ", expected "
+               << width << " x " << height;
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
             if (probe_image_pixel(slot, x, y) != expected(x, y))
@@ -61,4 +61,6 @@ inline ::testing::AssertionResult image_is(int slot, int width, int height,
     return ::testing::AssertionSuccess();
 }
 
-inline int channel(Colour c, int index) { return static_cast<int>((c >> (8 * index)) & 0xFF); }
+inline int channel(Colour c, int index) {
+    return static_cast<int>((c >> (8 * index)) & 0xFF);
+}

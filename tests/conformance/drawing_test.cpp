@@ -35,7 +35,8 @@ TEST_P(FillBox, SetsExactlyTheClippedBox) {
 
 INSTANTIATE_TEST_SUITE_P(Boxes, FillBox,
                          ::testing::Values(BoxCase{"inside", 2, 3, 4, 2}, BoxCase{"whole", 0, 0, 10, 8},
-                                           BoxCase{"single", 9, 7, 1, 1}, BoxCase{"past_top_left", -3, -2, 5, 4},
+                                           BoxCase{"single", 9, 7, 1, 1},
+                                           BoxCase{"past_top_left", -3, -2, 5, 4},
                                            BoxCase{"past_bottom_right", 8, 6, 5, 5},
                                            BoxCase{"outside", 10, 0, 3, 3}, BoxCase{"above", -5, -5, 3, 3},
                                            BoxCase{"zero_width", 2, 2, 0, 3},
@@ -53,7 +54,8 @@ std::set<std::pair<int, int>> exact_line(const LineCase& c) {
     const int steps = std::max(std::abs(c.x2 - c.x1), std::abs(c.y2 - c.y1));
     const int sx = c.x2 > c.x1 ? 1 : (c.x2 < c.x1 ? -1 : 0);
     const int sy = c.y2 > c.y1 ? 1 : (c.y2 < c.y1 ? -1 : 0);
-    for (int i = 0; i <= steps; ++i) points.insert({c.x1 + i * sx, c.y1 + i * sy});
+    for (int i = 0; i <= steps; ++i)
+        points.insert({c.x1 + i * sx, c.y1 + i * sy});
     return points;
 }
 
@@ -70,7 +72,8 @@ TEST_P(DrawLine, SetsBothEndPointsAndNothingElse) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Lines, DrawLine,
-                         ::testing::Values(LineCase{"rightwards", 1, 2, 8, 2}, LineCase{"leftwards", 8, 2, 1, 2},
+                         ::testing::Values(LineCase{"rightwards", 1, 2, 8, 2},
+                                           LineCase{"leftwards", 8, 2, 1, 2},
                                            LineCase{"downwards", 3, 0, 3, 9}, LineCase{"upwards", 3, 9, 3, 0},
                                            LineCase{"point", 4, 4, 4, 4}, LineCase{"clipped", -5, 5, 20, 5},
                                            LineCase{"diagonal", 0, 0, 5, 5},
@@ -86,7 +89,8 @@ TEST(DrawLine, SteepLineHasOnePixelPerRowFromEndToEnd) {
     EXPECT_EQ(probe_image_pixel(target, 5, 10), paint);
     for (int y = 0; y < 12; ++y) {
         int in_row = 0;
-        for (int x = 0; x < 12; ++x) in_row += probe_image_pixel(target, x, y) == paint;
+        for (int x = 0; x < 12; ++x)
+            in_row += probe_image_pixel(target, x, y) == paint;
         EXPECT_EQ(in_row, (y >= 1 && y <= 10) ? 1 : 0) << "row " << y;
     }
 }
@@ -135,14 +139,17 @@ struct CopyCase {
 
 class DrawImage : public ::testing::TestWithParam<CopyCase> {};
 
-Colour source_colour(int x, int y) { return 0x102030u + static_cast<Colour>(x) * 0x40 + static_cast<Colour>(y) * 0x400000; }
+Colour source_colour(int x, int y) {
+    return 0x102030u + static_cast<Colour>(x) * 0x40 + static_cast<Colour>(y) * 0x400000;
+}
 
 TEST_P(DrawImage, CopiesEveryPixelClipped) {
     const CopyCase c = GetParam();
     ASSERT_NE(create_image(source, 3, 2), 0);
     ASSERT_TRUE(begin_drawing(image_target(source)));
     for (int y = 0; y < 2; ++y)
-        for (int x = 0; x < 3; ++x) fill_box(x, y, 1, 1, source_colour(x, y));
+        for (int x = 0; x < 3; ++x)
+            fill_box(x, y, 1, 1, source_colour(x, y));
     end_drawing();
     ASSERT_NE(create_image(target, 6, 5), 0);
     ASSERT_TRUE(begin_drawing(image_target(target)));

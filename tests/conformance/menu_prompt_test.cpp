@@ -51,7 +51,8 @@ class Menu : public ::testing::Test {
 
 TEST_F(Menu, CheckMarksAreFoundInSubmenusAndSetOrRemoved) {
     EXPECT_EQ(probe_menu_check(menu, 2), 1);
-    for (int item : {0, 1, 3, 4}) EXPECT_EQ(probe_menu_check(menu, item), 0) << item;
+    for (int item : {0, 1, 3, 4})
+        EXPECT_EQ(probe_menu_check(menu, item), 0) << item;
     set_menu_check(menu, 1, 1);
     set_menu_check(menu, 2, 0);
     EXPECT_EQ(probe_menu_check(menu, 1), 1);
@@ -108,8 +109,8 @@ TEST_P(Prompt, ReturnsTheFieldOnEnterAndNothingOnEscape) {
     const PromptCase c = GetParam();
     const HangGuard guard;
     probe_type_later(300, c.keys);
-    EXPECT_EQ(prompt_text("Neue L\xE4nge der Tastolin definieren", "Geben Sie eine neue L\xE4nge in Zentimeter ein.",
-                          c.default_text),
+    EXPECT_EQ(prompt_text("Neue L\xE4nge der Tastolin definieren",
+                          "Geben Sie eine neue L\xE4nge in Zentimeter ein.", c.default_text),
               c.answer);
 }
 

@@ -8,7 +8,9 @@ namespace {
 constexpr int win = 3;
 constexpr int canvas = 4;
 
-bool same(ProbeRect a, ProbeRect b) { return a.x == b.x && a.y == b.y && a.width == b.width && a.height == b.height; }
+bool same(ProbeRect a, ProbeRect b) {
+    return a.x == b.x && a.y == b.y && a.width == b.width && a.height == b.height;
+}
 
 std::string text(ProbeRect r) {
     return "(" + std::to_string(r.x) + ", " + std::to_string(r.y) + ", " + std::to_string(r.width) + " x " +
@@ -25,7 +27,8 @@ bool wait_for(int kind, int number, int passes = 400) {
 }
 
 void drain_events() {
-    for (int i = 0; i < 50; ++i) wait_event(5);
+    for (int i = 0; i < 50; ++i)
+        wait_event(5);
 }
 
 class Window : public ::testing::Test {
@@ -52,11 +55,13 @@ TEST_P(Centring, CapsAtTheScreenThenCentres) {
     ASSERT_NE(open_window(win, 7, 9, width, height, "Tastolin", WINDOW_BORDERLESS | WINDOW_CENTRED), 0);
     const int w = std::min(width, desktop.width), h = std::min(height, desktop.height);
     const ProbeRect expected{(desktop.width - w) / 2, (desktop.height - h) / 2, w, h};
-    EXPECT_TRUE(same(probe_window_rect(win), expected)) << text(probe_window_rect(win)) << " vs " << text(expected);
+    EXPECT_TRUE(same(probe_window_rect(win), expected))
+        << text(probe_window_rect(win)) << " vs " << text(expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, Centring,
-                         ::testing::Values(CentreCase{"caliper", 389, 144, 0, 0}, CentreCase{"odd", 101, 57, 0, 0},
+                         ::testing::Values(CentreCase{"caliper", 389, 144, 0, 0},
+                                           CentreCase{"odd", 101, 57, 0, 0},
                                            CentreCase{"too_wide", 0, 144, 100, 0},
                                            CentreCase{"too_tall", 144, 0, 0, 1}),
                          [](const auto& info) { return std::string(info.param.name); });
@@ -107,7 +112,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct PointerCase {
     const char* name;
-    int dx, dy;   // from the window's top-left corner; width and height added where flagged
+    int dx, dy; // from the window's top-left corner; width and height added where flagged
     bool right_edge, bottom_edge;
     bool inside;
 };
@@ -147,11 +152,13 @@ TEST_F(Window, TimerEventsCarryTheTimerNumberUntilTheWindowCloses) {
     open_at(50, 60, 120, 80);
     add_timer(win, 280, 15);
     bool seen = false;
-    for (int i = 0; i < 400 && !seen; ++i) seen = wait_event(5) == EVENT_TIMER && event_timer() == 280;
+    for (int i = 0; i < 400 && !seen; ++i)
+        seen = wait_event(5) == EVENT_TIMER && event_timer() == 280;
     EXPECT_TRUE(seen);
     close_window(win);
     drain_events();
-    for (int i = 0; i < 20; ++i) EXPECT_NE(wait_event(5), EVENT_TIMER);
+    for (int i = 0; i < 20; ++i)
+        EXPECT_NE(wait_event(5), EVENT_TIMER);
 }
 
 // ---- the drawing surface
@@ -162,15 +169,17 @@ class Canvas : public Window {
         open_at(200, 150, 60, 40);
         create_canvas(canvas, 0, 0, 80, 50);
     }
-    static ::testing::AssertionResult canvas_is(int width, int height, const std::function<Colour(int, int)>& expected) {
+    static ::testing::AssertionResult canvas_is(int width, int height,
+                                                const std::function<Colour(int, int)>& expected) {
         if (canvas_width(canvas) != width || canvas_height(canvas) != height)
-            return ::testing::AssertionFailure() << "size " << canvas_width(canvas) << " x " << canvas_height(canvas);
+            return ::testing::AssertionFailure()
+                   << "size " << canvas_width(canvas) << " x " << canvas_height(canvas);
         for (int y = 0; y < height; ++y)
             for (int x = 0; x < width; ++x)
                 if (probe_canvas_pixel(canvas, x, y) != expected(x, y))
-                    return ::testing::AssertionFailure() << "pixel (" << x << ", " << y << ") is 0x" << std::hex
-                                                         << probe_canvas_pixel(canvas, x, y) << ", expected 0x"
-                                                         << expected(x, y);
+                    return ::testing::AssertionFailure()
+                           << "pixel (" << x << ", " << y << ") is 0x" << std::hex
+                           << probe_canvas_pixel(canvas, x, y) << ", expected 0x" << expected(x, y);
         return ::testing::AssertionSuccess();
     }
 };
@@ -178,7 +187,9 @@ class Canvas : public Window {
 constexpr Colour white = 0xFFFFFF;
 constexpr Colour pattern_a = 0x112233, pattern_b = 0x445566;
 
-Colour pattern(int x, int y) { return (x >= 10 && x < 15 && y >= 10 && y < 15) ? pattern_b : pattern_a; }
+Colour pattern(int x, int y) {
+    return (x >= 10 && x < 15 && y >= 10 && y < 15) ? pattern_b : pattern_a;
+}
 
 void draw_pattern() {
     ASSERT_TRUE(begin_drawing(canvas_target(canvas)));
@@ -205,11 +216,13 @@ TEST_P(CanvasResize, KeepsTheOldImageTopLeftAndWhiteElsewhere) {
     draw_pattern();
     resize_canvas(canvas, KEEP, KEEP, c.width, c.height);
     const int width = c.width == KEEP ? 80 : c.width, height = c.height == KEEP ? 50 : c.height;
-    EXPECT_TRUE(canvas_is(width, height, [](int x, int y) { return x < 80 && y < 50 ? pattern(x, y) : white; }));
+    EXPECT_TRUE(
+        canvas_is(width, height, [](int x, int y) { return x < 80 && y < 50 ? pattern(x, y) : white; }));
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, CanvasResize,
-                         ::testing::Values(CanvasResizeCase{"larger", 120, 70}, CanvasResizeCase{"smaller", 12, 11},
+                         ::testing::Values(CanvasResizeCase{"larger", 120, 70},
+                                           CanvasResizeCase{"smaller", 12, 11},
                                            CanvasResizeCase{"wider_keep_height", 100, KEEP},
                                            CanvasResizeCase{"keep_width_taller", KEEP, 60},
                                            CanvasResizeCase{"same", KEEP, KEEP}),
@@ -249,7 +262,8 @@ TEST_P(Shape, IsTheOutlineExclusiveOrTheGap) {
     const ShapeCase c = GetParam();
     open_at(100, 100, 120, 90);
     const Region shape = create_rect_region(c.outline.left, c.outline.top, c.outline.right, c.outline.bottom);
-    const Region outline = create_rect_region(c.outline.left, c.outline.top, c.outline.right, c.outline.bottom);
+    const Region outline =
+        create_rect_region(c.outline.left, c.outline.top, c.outline.right, c.outline.bottom);
     const Region gap = create_rect_region(c.gap.left, c.gap.top, c.gap.right, c.gap.bottom);
     ASSERT_NE(shape, 0u);
     ASSERT_NE(gap, 0u);
@@ -280,7 +294,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, Shape,
 
 TEST_F(Window, WithoutARegionTheShapeIsTheInnerRectangle) {
     open_at(100, 100, 40, 30);
-    for (auto [x, y, inside] : {std::tuple{0, 0, true}, {39, 29, true}, {40, 5, false}, {5, 30, false}, {-1, 0, false}})
+    for (auto [x, y, inside] :
+         {std::tuple{0, 0, true}, {39, 29, true}, {40, 5, false}, {5, 30, false}, {-1, 0, false}})
         EXPECT_EQ(probe_window_shape_contains(win, x, y), inside) << x << ", " << y;
 }
 
