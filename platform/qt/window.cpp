@@ -42,6 +42,8 @@ QPointer<QWidget> last_window;
 // session is served through XWayland, since windows there cannot place or shape themselves.
 void prepare_environment() {
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    qunsetenv("QT_SCALE_FACTOR");
+    qunsetenv("QT_SCREEN_SCALE_FACTORS");
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "xcb");
 }
@@ -51,8 +53,11 @@ bool display_available() {
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
     if (!platform.isEmpty() && !platform.startsWith("xcb")) return true;
     if (qt_binding::x11_display_reachable()) return true;
-    std::fprintf(stderr, "tastolin: cannot open the X display \"%s\"; set DISPLAY to a running X server\n",
-                 qgetenv("DISPLAY").constData());
+    const QByteArray display = qgetenv("DISPLAY");
+    if (display.isEmpty())
+        std::fprintf(stderr, "tastolin: no display to show the caliper on: DISPLAY is not set\n");
+    else
+        std::fprintf(stderr, "tastolin: cannot connect to the X display \"%s\"\n", display.constData());
     return false;
 }
 
