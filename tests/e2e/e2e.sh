@@ -221,11 +221,15 @@ test_gap_shows_the_screen_below() {
         fail "row 66 above the gap is see-through"
 }
 
-# Scale columns of the whole and half centimetre ticks on a 1920 x 1080 desktop, and the scale
-# length L of 8 cm, by diagonal.
-declare -A whole_ticks=([24]="1 37 73 110 146 182 218 255" [15.6]="1 55 110 164 218 273 327")
-declare -A half_ticks=([24]="19 55 92 128 164 200 236 273" [15.6]="28 82 137 191 245 300 354")
-declare -A scale_length=([24]=290 [15.6]=435)
+# Scale columns of the whole and half centimetre ticks, and the scale length L of 8 cm, by desktop
+# size and diagonal.
+declare -A whole_ticks=(
+    ["1920x1080 24"]="1 37 73 110 146 182 218 255" ["1920x1080 15.6"]="1 55 110 164 218 273 327"
+    ["1280x1024 19"]="1 35 69 103 136 170 204 238" ["1280x1024 15.6"]="1 41 81 121 162 202 242 282")
+declare -A half_ticks=(
+    ["1920x1080 24"]="19 55 92 128 164 200 236 273" ["1920x1080 15.6"]="28 82 137 191 245 300 354"
+    ["1280x1024 19"]="18 52 86 120 153 187 221 255" ["1280x1024 15.6"]="21 61 101 142 182 222 262 302")
+declare -A scale_length=(["1920x1080 24"]=290 ["1920x1080 15.6"]=435 ["1280x1024 19"]=271 ["1280x1024 15.6"]=321)
 
 # A tick: blue over its rows of the band (window rows first..66), not above, and one pixel wide.
 check_tick() { # <scale column> <first row>
@@ -245,21 +249,29 @@ tick_visible() { # <scale column> <L>
 }
 
 test_ticks_follow_desktop_and_diagonal() {
-    local diagonal x
-    for diagonal in 24 15.6; do
+    local key diagonal x cases=0
+    for key in "${!scale_length[@]}"; do
+        [[ "$key" == "${screen_width}x$screen_height "* ]] || continue
+        diagonal=${key#* }
+        cases=$((cases + 1))
         start_caliper "Diagonale = $diagonal\r\n"
         wait_for_caliper || return
         point_at 187 100
         sleep 0.2
         shoot
-        for x in ${whole_ticks[$diagonal]}; do
-            if tick_visible "$x" "${scale_length[$diagonal]}"; then check_tick "$x" 57 || { failure="diagonal $diagonal: $failure"; return 1; }; fi
+        for x in ${whole_ticks[$key]}; do
+            if tick_visible "$x" "${scale_length[$key]}"; then
+                check_tick "$x" 57 || { failure="$key: $failure"; return 1; }
+            fi
         done
-        for x in ${half_ticks[$diagonal]}; do
-            if tick_visible "$x" "${scale_length[$diagonal]}"; then check_tick "$x" 60 || { failure="diagonal $diagonal: $failure"; return 1; }; fi
+        for x in ${half_ticks[$key]}; do
+            if tick_visible "$x" "${scale_length[$key]}"; then
+                check_tick "$x" 60 || { failure="$key: $failure"; return 1; }
+            fi
         done
         stop_caliper
     done
+    ((cases > 0)) || fail "no tick positions known for a ${screen_width}x$screen_height desktop"
 }
 
 test_right_button_opens_the_menu_at_the_pointer() {
@@ -275,15 +287,21 @@ test_right_button_opens_the_menu_at_the_pointer() {
     expect_eq "menus after Escape" "$(popup_corners)" ""
 }
 
+# L of 12 cm with a 24-inch diagonal, by desktop size.
+declare -A length_12cm=(["1920x1080"]=435 ["1280x1024"]=321)
+
 test_length_command_resizes() {
+    local length=${length_12cm[${screen_width}x$screen_height]:-}
+    [[ -n "$length" ]] || fail "no scale length known for a ${screen_width}x$screen_height desktop" || return
     start_caliper "$prefs_24"
     wait_for_caliper || return
     choose_in_menu 1 # Länge anpassen
     answer_prompt '^Neue L' 12 Return || return
     window_is() { read_geometry && [[ "${win_w}x$win_h" == "$1" ]]; }
-    wait_until "the window is 435 x 144 for 12 cm" window_is 435x144 || return
+    wait_until "the window is $length x 144 for 12 cm" window_is "${length}x144" || return
     shoot
-    [[ "$(pixel $((win_x + 434)) $((win_y + 10)))" != "$root_colour" ]] || fail "column 434 is not drawn"
+    [[ "$(pixel $((win_x + length - 1)) $((win_y + 10)))" != "$root_colour" ]] ||
+        fail "the window's last column is not drawn"
 }
 
 test_vertical_turns_the_window() {
