@@ -111,7 +111,6 @@ bool platform_init() {
     static char name[] = "tastolin";
     static char* argv[] = {name, nullptr};
     application = std::make_unique<QApplication>(argc, argv);
-    QGuiApplication::setApplicationDisplayName("Tastolin");
     QGuiApplication::setDesktopFileName("tastolin");
     QApplication::setQuitOnLastWindowClosed(false);
     return true;

@@ -170,10 +170,13 @@ choose_in_menu() {
     keys Return
 }
 
-# Answers the prompt whose title matches the pattern.
-answer_prompt() {
-    local prompt
-    prompt=$(find_window "$1") || { fail "no prompt titled $1 appeared"; return 1; }
+# Answers the prompt titled exactly so, typing the text and then the key.
+answer_prompt() { # <title> <text> <key>
+    local prompt pattern
+    # window titles may come in Latin-1 or UTF-8: the search skips the non-ASCII letters
+    pattern="^$(LC_ALL=C sed 's/[^ -~]\+/.+/g' <<<"$1")\$"
+    prompt=$(find_window "$pattern") || { fail "no prompt titled $1 appeared"; return 1; }
+    expect_eq "prompt title" "$(xprop -id "$prompt" _NET_WM_NAME | sed -n 's/^[^"]*"\(.*\)"$/\1/p')" "$1" || return
     xdotool windowactivate --sync "$prompt" 2>/dev/null
     sleep 0.2
     if [[ -n "$2" ]]; then xdotool type --delay 50 "$2"; fi
@@ -296,7 +299,7 @@ test_length_command_resizes() {
     start_caliper "$prefs_24"
     wait_for_caliper || return
     choose_in_menu 1 # Länge anpassen
-    answer_prompt '^Neue L' 12 Return || return
+    answer_prompt 'Neue Länge der Tastolin definieren' 12 Return || return
     window_is() { read_geometry && [[ "${win_w}x$win_h" == "$1" ]]; }
     wait_until "the window is $length x 144 for 12 cm" window_is "${length}x144" || return
     shoot
@@ -318,7 +321,7 @@ test_diagonal_command_writes_the_file() {
     start_caliper "$prefs_24"
     wait_for_caliper || return
     choose_in_menu 0 # Bildschirmdiagonale ändern
-    answer_prompt '^Bildschirmdiagonale' 15.6 Return || return
+    answer_prompt 'Bildschirmdiagonale ändern' 15.6 Return || return
     wait_until "the file holds exactly the new diagonal" file_is 'Diagonale = 15.600000\r\n' || return
     point_at 187 100
     # the scale is drawn anew for 15.6 inches: the 1 cm tick moves to scale column 55
@@ -327,7 +330,7 @@ test_diagonal_command_writes_the_file() {
 
 test_first_start_answer_creates_the_file() {
     start_caliper
-    answer_prompt '^Bildschirmdiagonale einstellen' 15.6 Return || return
+    answer_prompt 'Bildschirmdiagonale einstellen' 15.6 Return || return
     wait_for_caliper || return
     wait_until "the file holds exactly the diagonal" file_is 'Diagonale = 15.600000\r\n'
 }
@@ -337,7 +340,7 @@ test_first_start_without_answer_creates_no_file() {
     local key
     for key in Escape alt+F4; do
         start_caliper
-        answer_prompt '^Bildschirmdiagonale einstellen' "" "$key" || return
+        answer_prompt 'Bildschirmdiagonale einstellen' "" "$key" || return
         wait_for_caliper || { failure="$key: $failure"; return 1; }
         choose_in_menu quit
         wait_until "the program ends" eval '! caliper_running' || { failure="$key: $failure"; return 1; }
