@@ -5,7 +5,7 @@
 #   tests/e2e/x-session.sh tests/e2e/e2e.sh <program command...>
 # e.g. `build/tastolin` or `wine build-win32/tastolin.exe`. Each case starts the program afresh in
 # an empty temporary working directory. Environment: E2E_ARTIFACTS, the folder for the screenshots
-# and logs of failing cases (default ./e2e-artifacts); E2E_ONLY, a pattern selecting cases by name;
+# and logs of failing cases (default build/e2e-artifacts); E2E_ONLY, a pattern selecting cases by name;
 # E2E_START_SECONDS, how long a window may take to appear (default 20).
 set -uo pipefail
 
@@ -19,7 +19,7 @@ for arg in "$@"; do
     if [[ -e "$arg" ]]; then program+=("$(realpath "$arg")"); else program+=("$arg"); fi
 done
 
-artifacts=$(realpath -m "${E2E_ARTIFACTS:-e2e-artifacts}")
+artifacts=$(realpath -m "${E2E_ARTIFACTS:-$(dirname "$0")/../../build/e2e-artifacts}")
 scratch=$(mktemp -d)
 trap 'stop_caliper; rm -rf "$scratch"' EXIT
 
