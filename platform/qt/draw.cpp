@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QScreen>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <memory>
