@@ -14,9 +14,10 @@ program=$1
 shift
 
 wine=/usr/lib/wine/wine64
-wineserver=/usr/lib/wine/wineserver
+# The server itself, not Debian's wrapper script, which makes it end as soon as the program does.
+wineserver=/usr/lib/wine/wineserver64
 [[ -x $wine ]] || wine=$(command -v wine64)
-[[ -x $wineserver ]] || wineserver=$(command -v wineserver)
+[[ -x $wineserver ]] || wineserver=$(command -v wineserver64 || command -v wineserver)
 
 build_dir() {
   local dir
