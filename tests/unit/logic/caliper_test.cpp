@@ -1,16 +1,14 @@
 #include "tests/unit/logic/caliper_test.h"
+#include "tests/unit/scratch_dir.h"
 
 #include <algorithm>
 #include <chrono>
 #include <fstream>
 #include <iterator>
-#include <unistd.h>
 
 void CaliperTest::SetUp() {
     previous_directory = std::filesystem::current_path();
-    std::string pattern = (std::filesystem::temp_directory_path() / "tastolin-logic-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    directory = pattern;
+    directory = make_scratch_dir("tastolin-logic-");
     std::filesystem::current_path(directory);
     fake_reset();
     fake_on_script_end(EVENT_MENU, MENU_QUIT);

@@ -8,10 +8,10 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
-#include <random>
 #include <string>
 
 #include "app/settings.h"
+#include "tests/unit/scratch_dir.h"
 
 inline constexpr const char* PREFS = "Tastolin.prefs";
 
@@ -19,10 +19,7 @@ class ScratchDir : public testing::Test {
   protected:
     void SetUp() override {
         previous = std::filesystem::current_path();
-        std::random_device random;
-        do
-            dir = std::filesystem::temp_directory_path() / ("tastolin-settings-" + std::to_string(random()));
-        while (!std::filesystem::create_directory(dir));
+        dir = make_scratch_dir("tastolin-settings-");
         std::filesystem::current_path(dir);
     }
     void TearDown() override {
