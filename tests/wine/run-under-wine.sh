@@ -50,10 +50,12 @@ if [[ ${TASTOLIN_WINE_X:-0} == 1 && -z ${DISPLAY:-} ]]; then
   exec "$here/../e2e/x-session.sh" "$0" "$program" "$@"
 fi
 
-# The wine server outlives the program by a few seconds; started by wine itself it would inherit the
-# program's output and keep ctest waiting for it, so it is started here, detached. When one runs
-# already, this start just fails.
+# A wine session (the server and the system services it starts with the first program) outlives
+# the program by a few seconds. Started by the program, it would inherit the program's output and
+# keep ctest waiting for it; so it is started here, detached: the server, kept five seconds after
+# the last program, then a program that does nothing. When the session runs already, both are quick.
 setsid "$wineserver" -p5 </dev/null >/dev/null 2>&1 || true
+setsid "$wine" cmd /c exit </dev/null >/dev/null 2>&1 || true
 if [[ -z ${DISPLAY:-} ]]; then
   exec "$wine" "$program" "$@"
 fi
