@@ -29,8 +29,6 @@ void reset_drawing_state() {
     SetTextColor(target_dc, RGB(255, 255, 255));
     SetTextAlign(target_dc, TA_TOP | TA_LEFT | TA_NOUPDATECP);
     SelectObject(target_dc, GetStockObject(SYSTEM_FONT));
-    SelectObject(target_dc, GetStockObject(NULL_PEN));
-    SelectObject(target_dc, GetStockObject(DC_BRUSH));
 }
 
 // Escapement and orientation are counted in tenths of a degree counter-clockwise, as the angle is.
@@ -86,9 +84,13 @@ void release_drawing_contexts() {
     target_dc = source_dc = nullptr;
 }
 
+// Turned variants of the system font (text turned before any set_font) go here too.
 void free_all_fonts() {
     while (!fonts.empty())
         free_font(fonts.begin()->first);
+    for (auto& [key, turned] : turned_fonts)
+        if (turned) DeleteObject(turned);
+    turned_fonts.clear();
 }
 
 // MulDiv rounds halves away from zero, as the character height asks; the negative height selects
