@@ -64,7 +64,8 @@ fi
 # so that the parts a window shape cuts away show the screen below.
 helper=$HOME/default-colormap
 if [[ ! -x $helper || $here/default-colormap.cpp -nt $helper ]]; then
-  c++ -std=c++20 -O2 -o "$helper" "$here/default-colormap.cpp" -lX11 ||
+  # Built beside and moved in, so that two runs at once never start a half-written helper.
+  { c++ -std=c++20 -O2 -o "$helper.$$" "$here/default-colormap.cpp" -lX11 && mv "$helper.$$" "$helper"; } ||
     echo "run-under-wine: cannot build $helper; shaped windows may show black" >&2
 fi
 "$wine" "$program" "$@" &
