@@ -2,6 +2,7 @@
 # Runs a Windows program under wine, with a wine prefix kept in the build tree between runs. It is
 # the cross build's CMAKE_CROSSCOMPILING_EMULATOR (test discovery and ctest) and works by hand:
 #   tests/wine/run-under-wine.sh build-win32/app/tastolin.exe
+#   tests/wine/run-under-wine.sh --prepare build-win32     (only makes the build's wine prefix)
 # Environment:
 #   TASTOLIN_WINEPREFIX  the prefix; default <build dir>/wineprefix, the build dir being the nearest
 #                        folder above the program that holds CMakeCache.txt
@@ -10,6 +11,12 @@
 # The exit status is the program's.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+prepare_only=0
+if [[ $1 == --prepare ]]; then
+  prepare_only=1
+  TASTOLIN_WINEPREFIX=${TASTOLIN_WINEPREFIX:-$(realpath -m "$2")/wineprefix}
+  set -- "$2"
+fi
 program=$1
 shift
 
@@ -45,6 +52,7 @@ mkdir -p "$HOME"
     "$wineserver" -w
   fi
 ) 9>"$WINEPREFIX.lock"
+((prepare_only)) && exit 0
 
 if [[ ${TASTOLIN_WINE_X:-0} == 1 && -z ${DISPLAY:-} ]]; then
   exec "$here/../e2e/x-session.sh" "$0" "$program" "$@"
