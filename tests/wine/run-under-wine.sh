@@ -61,9 +61,11 @@ fi
 # A wine session (the server and the system services it starts with the first program) outlives
 # the program by a few seconds. Started by the program, it would inherit the program's output and
 # keep ctest waiting for it; so it is started here, detached: the server, kept five seconds after
-# the last program, then a program that does nothing. When the session runs already, both are quick.
-setsid "$wineserver" -p5 </dev/null >/dev/null 2>&1 || true
-setsid "$wine" cmd /c exit </dev/null >/dev/null 2>&1 || true
+# the last program, then a program that does nothing. (-k0 only asks whether a server runs.)
+if ! "$wineserver" -k0 2>/dev/null; then
+  setsid "$wineserver" -p5 </dev/null >/dev/null 2>&1 || true
+  setsid "$wine" cmd /c exit </dev/null >/dev/null 2>&1 || true
+fi
 if [[ -z ${DISPLAY:-} ]]; then
   exec "$wine" "$program" "$@"
 fi
