@@ -103,5 +103,12 @@ sleep 5
 record rss_kib "$(awk '/^Rss:/ { print $2 }' "/proc/$pid/smaps_rollup")"
 record pss_kib "$(awk '/^Pss:/ { print $2 }' "/proc/$pid/smaps_rollup")"
 cpu_during rest sleep 10
-cpu_during sweep sweep_pointer "$(caliper_window)"
+window=$(caliper_window)
+at_rest=$(xwd -silent -id "$window" | md5sum)
+cpu_during sweep sweep_pointer "$window"
+# A sweep that never reached the jaw would measure nothing.
+if [[ $(xwd -silent -id "$window" | md5sum) == "$at_rest" ]]; then
+    echo "measure-program: the caliper did not change while the pointer swept it" >&2
+    exit 1
+fi
 stop_program
