@@ -3,7 +3,7 @@
 #   scripts/install-deps.sh run|test
 set -euo pipefail
 
-run_packages=(cmake ninja-build g++ qt6-base-dev libxcb1-dev fonts-liberation2 xvfb openbox x11-apps netpbm xdotool x11-utils x11-xserver-utils)
+run_packages=(cmake ninja-build g++ qt6-base-dev libxcb1-dev libx11-dev libxi-dev fonts-liberation2 xvfb openbox x11-apps netpbm xdotool x11-utils x11-xserver-utils)
 test_packages=("${run_packages[@]}"
   libgtest-dev googletest libbenchmark-dev clang-14 libclang-rt-14-dev locales libpng-dev
   libx11-dev libxtst-dev python3

@@ -66,6 +66,9 @@ bool x11_display_reachable();
 void x11_use_default_colormap(WId window);
 // One query of the pointer; `window` 0 means the root window.
 PointerReading x11_query_pointer(WId window);
+// The buttons (and the pointer in screen coordinates) as read last, read afresh only when the pointer
+// devices have reported something since; presses among their reports are noted.
+PointerReading x11_query_buttons();
 
 // The pointer in screen coordinates, from X when available.
 QPoint pointer_position();

@@ -56,7 +56,7 @@ int button_index(MouseButton button) {
 std::optional<qt_binding::PointerReading> buttons_this_pass;
 
 bool button_down_now(MouseButton button) {
-    if (!buttons_this_pass) buttons_this_pass = qt_binding::x11_query_pointer(0);
+    if (!buttons_this_pass) buttons_this_pass = qt_binding::x11_query_buttons();
     const qt_binding::PointerReading& reading = *buttons_this_pass;
     if (reading.valid) return button == MouseButton::LEFT ? reading.left : reading.right;
     const Qt::MouseButtons buttons = QGuiApplication::mouseButtons();
