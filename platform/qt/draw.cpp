@@ -174,22 +174,33 @@ bool has_text(const Op& op) {
     return op.kind == Op::TEXT || op.kind == Op::TURNED_TEXT;
 }
 
-// Carried out on the target a second time, in a copy, the block leaves it as it is.
-bool repeats_exactly(const QImage& image) {
-    static QImage scratch;
-    if (scratch.size() != image.size() || scratch.format() != image.format())
-        scratch = QImage(image.size(), image.format());
-    std::memcpy(scratch.bits(), image.constBits(), static_cast<std::size_t>(image.sizeInBytes()));
-    carry_out(scratch);
-    return scratch == image;
-}
-
 // Boxes, lines and image copies set their pixels whatever was there before, so carrying such a block
 // out again changes nothing. Text blends its glyphs' edges into what lies below, which may differ the
-// second time, and a copy of the target onto itself shifts with every repeat.
-bool replay_stable(const QImage& image) {
-    if (std::any_of(block.ops.begin(), block.ops.end(), copies_target)) return false;
-    return std::none_of(block.ops.begin(), block.ops.end(), has_text) || repeats_exactly(image);
+// second time, so a block with text is known to repeat exactly only once a repeat has left its
+// target as it was. A copy of the target onto itself shifts with every repeat.
+bool repeats_without_trial() {
+    return std::none_of(block.ops.begin(), block.ops.end(), has_text);
+}
+
+// Carries a repeated block out and tells whether that left the target as it was.
+bool carry_out_trial(QImage& image) {
+    static QImage before;
+    if (before.size() != image.size() || before.format() != image.format())
+        before = QImage(image.size(), image.format());
+    std::memcpy(before.bits(), image.constBits(), static_cast<std::size_t>(image.sizeInBytes()));
+    carry_out(image);
+    return before == image;
+}
+
+// Carries the block out; true when a repeat of it on the result may be skipped.
+bool carry_out_block(QImage& image, bool repeat) {
+    if (std::any_of(block.ops.begin(), block.ops.end(), copies_target)) {
+        carry_out(image);
+        return false;
+    }
+    if (repeat) return carry_out_trial(image);
+    carry_out(image);
+    return repeats_without_trial();
 }
 
 } // namespace
@@ -239,11 +250,10 @@ void end_drawing() {
     QImage* image = target_image(block.target);
     if (!image) return;
     Recorded& last = recorded[{block.target.kind, block.target.number}];
-    if (last.stable && last.fonts == fonts_generation && last.key == image->cacheKey() &&
-        last.ops == block.ops)
-        return;
-    carry_out(*image);
-    last.stable = replay_stable(*image);
+    const bool repeat =
+        last.fonts == fonts_generation && last.key == image->cacheKey() && last.ops == block.ops;
+    if (repeat && last.stable) return;
+    last.stable = carry_out_block(*image, repeat);
     std::swap(last.ops, block.ops);
     last.fonts = fonts_generation;
     image->bits(); // a new key, so that blocks copying this image see the change
