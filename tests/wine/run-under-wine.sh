@@ -62,7 +62,20 @@ fi
 # the program by a few seconds. Started by the program, it would inherit the program's output and
 # keep ctest waiting for it; so it is started here, detached: the server, kept five seconds after
 # the last program, then a program that does nothing. (-k0 only asks whether a server runs.)
+# A session is bound to the X server it started with (its size, its desktop), so a program for
+# another X server, or for a new one on the same display number (told apart by its socket), waits
+# for the running session to end rather than join it.
+session_screen=$WINEPREFIX.screen
+screen=none
+if [[ -n ${DISPLAY:-} ]]; then
+  socket=/tmp/.X11-unix/X${DISPLAY#*:}
+  screen="$DISPLAY $(stat -c %i-%Y "${socket%.*}" 2>/dev/null) $(xdpyinfo 2>/dev/null | awk '/dimensions:/ { print $2 }')"
+fi
+if [[ $screen != none && $(cat "$session_screen" 2>/dev/null) != "$screen" ]] && "$wineserver" -k0 2>/dev/null; then
+  "$wineserver" -w
+fi
 if ! "$wineserver" -k0 2>/dev/null; then
+  echo "$screen" >"$session_screen"
   setsid "$wineserver" -p5 </dev/null >/dev/null 2>&1 || true
   setsid "$wine" cmd /c exit </dev/null >/dev/null 2>&1 || true
 fi
