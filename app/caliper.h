@@ -1,6 +1,9 @@
 // The caliper program: start-up, the main loop and shutdown, the popup menu and its commands.
 #pragma once
 
+#include <optional>
+#include <string_view>
+
 // The whole run; the exit status, always 0.
 int run_caliper();
 
@@ -14,5 +17,8 @@ void shut_down();
 
 // The popup menu with "Horizontal" checked.
 void build_popup_menu();
+// Asks for the screen diagonal under `title` and keeps the answer in diagonal_answer. Nothing when
+// the answer is empty or gives no usable scale: such an answer counts as no answer.
+std::optional<float> ask_diagonal(std::string_view title);
 // The command of a popup-menu item; other numbers do nothing.
 void run_command(int item);

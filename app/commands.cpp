@@ -19,12 +19,10 @@ void store_diagonal(float diagonal) {
 }
 
 void change_diagonal() {
-    caliper.diagonal_answer = prompt_text(CHANGE_DIAGONAL_TITLE, DIAGONAL_MESSAGE, "");
-    if (caliper.diagonal_answer.empty()) return;
-    const float diagonal = parse_float(caliper.diagonal_answer);
-    if (!diagonal_usable(diagonal)) return;
-    caliper.diagonal_in = diagonal;
-    store_diagonal(diagonal);
+    const std::optional<float> diagonal = ask_diagonal(CHANGE_DIAGONAL_TITLE);
+    if (!diagonal) return;
+    caliper.diagonal_in = *diagonal;
+    store_diagonal(*diagonal);
     rebuild_images(caliper.orientation, caliper.length_cm);
 }
 
@@ -44,6 +42,14 @@ void change_length() {
 }
 
 } // namespace
+
+std::optional<float> ask_diagonal(std::string_view title) {
+    caliper.diagonal_answer = prompt_text(title, DIAGONAL_MESSAGE, "");
+    if (caliper.diagonal_answer.empty()) return std::nullopt;
+    const float diagonal = parse_float(caliper.diagonal_answer);
+    if (!diagonal_usable(diagonal)) return std::nullopt;
+    return diagonal;
+}
 
 void run_command(int item) {
     switch (item) {

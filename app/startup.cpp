@@ -4,22 +4,18 @@
 #include "app/settings.h"
 #include "app/texts.h"
 #include "core/caliper_state.h"
-#include "core/geometry.h"
-#include "core/number_text.h"
 #include "platform/platform.h"
 #include "render/render.h"
 
 namespace {
 
-// An answer that gives no usable scale counts as no answer: the question comes again next time.
+// Without a usable answer nothing is stored, so the question comes again next time.
 void ask_first_diagonal() {
-    caliper.diagonal_answer = prompt_text(FIRST_DIAGONAL_TITLE, DIAGONAL_MESSAGE, "");
-    if (caliper.diagonal_answer.empty()) return;
-    const float diagonal = parse_float(caliper.diagonal_answer);
-    if (!diagonal_usable(diagonal)) return;
-    caliper.diagonal_in = diagonal;
+    const std::optional<float> diagonal = ask_diagonal(FIRST_DIAGONAL_TITLE);
+    if (!diagonal) return;
+    caliper.diagonal_in = *diagonal;
     settings_create(SETTINGS_FILE);
-    settings_write_float(DIAGONAL_KEY, diagonal);
+    settings_write_float(DIAGONAL_KEY, *diagonal);
 }
 
 // The settings file is the only sign of an earlier run; a file without the key is read as 0, and
