@@ -7,6 +7,6 @@ scripts/install-deps.sh run
 cmake --preset default -DBUILD_TESTING=OFF >/dev/null
 cmake --build --preset default --target tastolin
 if [[ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]]; then
-  exec build/tastolin
+  exec build/app/tastolin
 fi
-exec scripts/headless-screenshot.sh build/tastolin build/tastolin-screenshot.png
+exec scripts/headless-screenshot.sh build/app/tastolin build/tastolin-screenshot.png
