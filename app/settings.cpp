@@ -1,15 +1,14 @@
 // The settings store. One document at a time: the file's lines as entries in file order, written back
 // whole (every group, comment and key kept) when a value was changed.
 #include "app/settings.h"
+#include "core/number_text.h"
 
 #include "platform/platform.h"
 
 #include <charconv>
 #include <cmath>
 #include <cstddef>
-#include <limits>
 #include <string>
-#include <system_error>
 #include <vector>
 
 namespace {
@@ -197,103 +196,16 @@ Entry* find_key(std::string_view name) {
 
 // ---- Value texts ---------------------------------------------------------------------------------
 
-// Adds one unit in the last place of a text of decimal digits, sign and point, carrying leftwards.
-void round_up_last_digit(std::string& text) {
-    std::size_t i = text.size();
-    while (i > 0) {
-        --i;
-        if (text[i] == '.') continue;
-        if (text[i] == '-') break;
-        if (text[i] != '9') {
-            ++text[i];
-            return;
-        }
-        text[i] = '0';
-    }
-    std::size_t first_digit = !text.empty() && text.front() == '-' ? 1 : 0;
-    text.insert(first_digit, 1, '1');
-}
-
-// "%f" in the C locale: six decimals, an exact half rounded away from zero. A float widened to
-// double has at most 149 fractional digits, so that many give its exact expansion, and the digit
-// after the sixth decimal alone decides the rounding.
-std::string fixed_six_decimals(double value) {
-    constexpr int EXACT_DIGITS = 149;
-    char buffer[1 + 39 + 1 + EXACT_DIGITS + 1];
-    auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, EXACT_DIGITS);
-    std::string_view exact(buffer, static_cast<std::size_t>(result.ptr - buffer));
-    std::size_t cut = exact.find('.') + 7;
-    std::string text(exact.substr(0, cut));
-    if (exact[cut] >= '5') round_up_last_digit(text);
-    return text;
-}
-
 // Infinities, NaN and magnitudes too large for six decimals in 39 characters take the shortest
 // text that reads back as the same float.
 std::string value_text(float value) {
-    double widened = value;
-    if (std::isfinite(widened)) {
-        std::string text = fixed_six_decimals(widened);
+    if (std::isfinite(value)) {
+        std::string text = fixed_text(value, 6); // "%f"
         if (text.size() <= MAX_VALUE_TEXT) return text;
     }
     char buffer[MAX_VALUE_TEXT];
     auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
     return std::string(buffer, result.ptr);
-}
-
-bool is_c_space(char c) {
-    return c == ' ' || (c >= '\t' && c <= '\r');
-}
-bool is_digit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// Decimal exponent of the leading significant digit of a number text, which std::from_chars has
-// already found out of range: positive for an overflow, negative for an underflow.
-long long magnitude(std::string_view number) {
-    long long position = 0;
-    bool before_point = true;
-    bool significant = false;
-    std::size_t i = 0;
-    for (; i < number.size() && (is_digit(number[i]) || number[i] == '.'); ++i) {
-        if (number[i] == '.') {
-            before_point = false;
-        } else if (significant || number[i] != '0') {
-            significant = true;
-            if (before_point) ++position;
-        } else if (!before_point) {
-            --position;
-        }
-    }
-    long long exponent = 0;
-    if (i + 1 < number.size() && (number[i] == 'e' || number[i] == 'E')) {
-        std::string_view digits = number.substr(i + 1);
-        bool negative = digits.front() == '-';
-        if (negative || digits.front() == '+') digits.remove_prefix(1);
-        for (char c : digits) {
-            if (!is_digit(c)) break;
-            if (exponent < 1'000'000'000) exponent = exponent * 10 + (c - '0');
-        }
-        if (negative) exponent = -exponent;
-    }
-    return position + exponent;
-}
-
-// The C library's decimal text to double, in the "C" locale and without the locale: leading white
-// space, an optional sign, the longest number that follows; 0 when there is none.
-double read_number(std::string_view text) {
-    while (!text.empty() && is_c_space(text.front()))
-        text.remove_prefix(1);
-    bool negative = !text.empty() && text.front() == '-';
-    if (!text.empty() && (text.front() == '-' || text.front() == '+')) text.remove_prefix(1);
-    if (text.empty() || text.front() == '-' || text.front() == '+') return 0.0;
-    double value = 0.0;
-    auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (result.ec == std::errc::invalid_argument) return 0.0;
-    if (result.ec == std::errc::result_out_of_range)
-        value = magnitude(text) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
-    return negative ? -value : value;
 }
 
 void end_document() {
@@ -333,7 +245,8 @@ bool settings_create(std::string_view name) {
 
 float settings_read_float(std::string_view key, float default_value) {
     const Entry* entry = find_key(document_key_name(key));
-    return entry != nullptr ? static_cast<float>(read_number(entry->value)) : default_value;
+    return entry != nullptr ? static_cast<float>(leading_decimal(entry->value, DecimalWords::WITH_INF_NAN))
+                            : default_value;
 }
 
 void settings_write_float(std::string_view key, float value) {

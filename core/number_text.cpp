@@ -56,9 +56,9 @@ int binary_fraction_digits(float value) {
     return std::max(-lowest_bit_exponent, 0);
 }
 
-// Adds one unit in the last place of a text of digits and at most one point; may grow a digit.
-void increment_last_digit(std::string& digits) {
-    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+// Adds one unit in the last place of a number text (sign, digits, at most one point); may grow a digit.
+void increment_last_digit(std::string& text) {
+    for (auto it = text.rbegin(); it != text.rend() && *it != '-'; ++it) {
         if (*it == '.') continue;
         if (*it != '9') {
             ++*it;
@@ -66,23 +66,7 @@ void increment_last_digit(std::string& digits) {
         }
         *it = '0';
     }
-    digits.insert(digits.begin(), '1');
-}
-
-// |value| in fixed notation, rounded at `decimals` half away from zero. The exact expansion comes
-// first (to_chars would round half to even), so the rounding sees every digit.
-std::string fixed_magnitude(float value, std::int32_t decimals) {
-    const double magnitude = std::fabs(static_cast<double>(value));
-    const int precision = std::max(decimals + 1, binary_fraction_digits(value));
-    std::array<char, MAX_FIXED_TEXT> buffer;
-    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                                       std::chars_format::fixed, precision);
-    const std::string_view exact(buffer.data(), static_cast<std::size_t>(written.ptr - buffer.data()));
-    const std::size_t point = exact.find('.');
-    const char first_dropped = exact[point + 1 + static_cast<std::size_t>(decimals)];
-    std::string text(exact.substr(0, decimals > 0 ? point + 1 + static_cast<std::size_t>(decimals) : point));
-    if (first_dropped >= '5') increment_last_digit(text);
-    return text;
+    text.insert(text.begin() + (text.front() == '-' ? 1 : 0), '1');
 }
 
 // The power of ten of the first significant digit of a decimal number with no sign, saturated far
@@ -107,19 +91,38 @@ std::int64_t leading_digit_order(std::string_view number) {
     return order + exponent;
 }
 
-// The leading decimal number of the text as the C library's strtod reads it in the "C" locale,
-// except that "inf", "nan" and hexadecimal notation are not numbers here.
-double leading_decimal(std::string_view text) {
+bool starts_with_word(std::string_view text, std::string_view word) {
+    return text.size() >= word.size() && equal_ignoring_case(text.substr(0, word.size()), word);
+}
+
+} // namespace
+
+std::string fixed_text(float value, std::int32_t decimals) {
+    const int precision = std::max(decimals + 1, binary_fraction_digits(value));
+    std::array<char, MAX_FIXED_TEXT> buffer;
+    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
+                                       static_cast<double>(value), std::chars_format::fixed, precision);
+    const std::string_view exact(buffer.data(), static_cast<std::size_t>(written.ptr - buffer.data()));
+    const std::size_t point = exact.find('.');
+    const char first_dropped = exact[point + 1 + static_cast<std::size_t>(decimals)];
+    std::string text(exact.substr(0, decimals > 0 ? point + 1 + static_cast<std::size_t>(decimals) : point));
+    if (first_dropped >= '5') increment_last_digit(text);
+    return text;
+}
+
+double leading_decimal(std::string_view text, DecimalWords words) {
     std::size_t at = 0;
     while (at < text.size() && is_c_space(text[at]))
         ++at;
     bool negative = false;
     if (at < text.size() && (text[at] == '+' || text[at] == '-')) negative = text[at++] == '-';
     const std::string_view number = text.substr(at);
-    const bool starts_number =
+    const bool digits_first =
         !number.empty() &&
         (is_digit(number[0]) || (number.size() > 1 && number[0] == '.' && is_digit(number[1])));
-    if (!starts_number) return 0.0;
+    const bool word_first = words == DecimalWords::WITH_INF_NAN &&
+                            (starts_with_word(number, "inf") || starts_with_word(number, "nan"));
+    if (!digits_first && !word_first) return 0.0;
     double value = 0.0;
     const auto read = std::from_chars(number.data(), number.data() + number.size(), value);
     if (read.ec == std::errc::result_out_of_range) {
@@ -129,8 +132,6 @@ double leading_decimal(std::string_view text) {
     }
     return negative ? -value : value;
 }
-
-} // namespace
 
 std::string format_int(std::int64_t value) {
     if (value == 0) return "0";
@@ -146,15 +147,15 @@ std::string format_int(std::int64_t value) {
 std::string format_float(float value, std::int32_t decimals) {
     if (std::isnan(value)) return "NaN";
     if (std::isinf(value)) return value > 0 ? "+Infinity" : "-Infinity";
-    const std::string magnitude = fixed_magnitude(value, effective_decimals(decimals));
-    return value < 0 ? "-" + magnitude : magnitude; // false for -0, which is written as 0
+    if (value == 0.0f) value = 0.0f; // -0 is written as 0
+    return fixed_text(value, effective_decimals(decimals));
 }
 
 float parse_float(std::string_view text) {
     if (equal_ignoring_case(text, "+Infinity")) return std::numeric_limits<float>::infinity();
     if (equal_ignoring_case(text, "-Infinity")) return -std::numeric_limits<float>::infinity();
     if (equal_ignoring_case(text, "NaN")) return std::numeric_limits<float>::quiet_NaN();
-    return static_cast<float>(leading_decimal(text));
+    return static_cast<float>(leading_decimal(text, DecimalWords::DIGITS_ONLY));
 }
 
 std::int64_t parse_int(std::string_view text) {

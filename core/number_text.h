@@ -17,3 +17,13 @@ float parse_float(std::string_view text);
 // Leading integer after blanks/tabs and one sign: decimal, "$" hexadecimal or "%" binary; wraps
 // modulo 2^64; 0 when the text holds no number.
 std::int64_t parse_int(std::string_view text);
+
+// The building blocks of the texts above, shared with the settings file's value texts.
+// The C conversion "%.<decimals>f" of a finite float widened to double, in the "C" locale: "-" for
+// every negative value (-0 too), rounded from the exact binary value with halves away from zero.
+std::string fixed_text(float value, std::int32_t decimals);
+// The leading number of the text as the C library's strtod reads it in the "C" locale: white space,
+// one sign, digits with at most one point, an exponent; 0 when there is none. Hexadecimal is never a
+// number; "inf", "infinity" and "nan" are only WITH_INF_NAN.
+enum class DecimalWords { DIGITS_ONLY, WITH_INF_NAN };
+double leading_decimal(std::string_view text, DecimalWords words);
